@@ -1,0 +1,25 @@
+// One layer of equal reinforcing bars.
+//
+//   AsProv = Arv * pi * D * D / 400      provided area, cm2 (pi*D^2/4 mm2 per bar / 100)
+//
+// D is in mm; AsReq and AsProv are in cm2, unlike the section's areas in m2.
+#pragma once
+
+class TArmatuurid
+{
+public:
+    TArmatuurid(); // 4 bars of 16 mm, AsReq 0
+
+    // Recomputes AsProv from D and Arv; nothing calls it when they change.
+    void CalcArea();
+    // Copies D, Arv, AsReq and AsProv into Dest unchanged (no recomputation).
+    void Assign(TArmatuurid &Dest) const;
+
+    int D = 16;          // bar diameter, mm
+    int Arv = 4;         // number of bars
+    double AsReq = 0.0;  // area required of the layer, cm2 (written by the window)
+    double AsProv = 0.0; // area the bars provide, cm2
+};
+
+// Area of Arv bars of diameter D mm, in cm2.
+double BarArea(int Arv, int D);

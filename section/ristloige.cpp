@@ -1,0 +1,242 @@
+#include "ristloige.h"
+
+#include "classes.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+namespace
+{
+constexpr double DefaultRK[4] = {0.4, 0.5, 0.045, 0.04}; // b, h, a, ap in m
+constexpr double DefaultMsd = 550.0;                     // kNm
+
+bool Finite(std::initializer_list<double> values)
+{
+    return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
+}
+} // namespace
+
+TRistLoige::TRistLoige() : BetKlass(1), YArmKlass(1), AArmKlass(1)
+{
+    if (!BetKlassid || !ArmKlassid)
+        throw std::logic_error("TRistLoige: the class lists are not built yet");
+    BetKlassid->Items(std::min(BetKlassid->Count, DefaultBetKlIndex)).Assign(BetKlass);
+    ArmKlassid->Items(std::min(ArmKlassid->Count, DefaultYArmKlIndex)).Assign(YArmKlass);
+    ArmKlassid->Items(std::min(ArmKlassid->Count, DefaultAArmKlIndex)).Assign(AArmKlass);
+
+    AArmatuur.Arv = 6;
+    AArmatuur.D = 32;
+    AArmatuur.CalcArea();
+    YArmatuur.Arv = 4;
+    YArmatuur.D = 16;
+    YArmatuur.CalcArea();
+
+    b = DefaultRK[0];
+    h = DefaultRK[1];
+    a = DefaultRK[2];
+    ap = DefaultRK[3];
+    Msd = DefaultMsd;
+}
+
+void TRistLoige::Assign(TRistLoige &Dest) const
+{
+    Dest.b = b;
+    Dest.h = h;
+    Dest.a = a;
+    Dest.ap = ap;
+    Dest.Msd = Msd;
+    BetKlass.Assign(Dest.BetKlass);
+    YArmKlass.Assign(Dest.YArmKlass);
+    AArmKlass.Assign(Dest.AArmKlass);
+    AArmatuur.Assign(Dest.AArmatuur);
+    YArmatuur.Assign(Dest.YArmatuur);
+    Dest.CalcDesignValues();
+}
+
+void TRistLoige::CalcExtent()
+{
+    ExtXMin = 0.0;
+    ExtYMin = 0.0;
+    ExtXMax = b;
+    ExtYMax = h;
+    ExtWidth = ExtXMax - ExtXMin;
+    ExtHeight = ExtYMax - ExtYMin;
+}
+
+void TRistLoige::CalcDesignValues()
+{
+    if (h / 2 < a)
+        a = h / 2;
+    if (h / 2 < ap)
+        ap = h / 2;
+    d = h - a;
+    d2 = ap;
+    rhomin = 0.26 * BetKlass.fctm / AArmKlass.fyk;
+    if (0.0013 > rhomin)
+        rhomin = 0.0013;
+    rhomax = 0.04;
+    epsyd = AArmKlass.fyd / AArmKlass.Es / 1000;
+    xilim = 0.0035 / (0.0035 + epsyd);
+    omegalim = 0.8 * xilim;
+    mulim = (1 - 0.5 * omegalim) * omegalim;
+    Asmin = rhomin * b * d;
+    Asmax = rhomax * b * h;
+}
+
+bool TRistLoige::NeedsCompressionSteel() const
+{
+    const double divisor = DesignCompressiveStress() * 1000 * b * d * d;
+    if (!(divisor > 0.0) || !std::isfinite(divisor))
+        return false; // no relative moment without a section
+    const double mu = Msd / divisor;
+    return mu > mulim;
+}
+
+bool TRistLoige::HasDesignableInputs() const
+{
+    const double A = DesignCompressiveStress();
+    return Finite({b, h, a, ap, Msd, d, d2, mulim, omegalim, Asmin, Asmax, A, AArmKlass.fyd,
+                   YArmKlass.fycd}) &&
+           b > 0 && h > 0 && d > 0 && a >= 0 && ap >= 0 && Msd >= 0 && A > 0 && AArmKlass.fyd > 0 &&
+           YArmKlass.fycd > 0;
+}
+
+bool TRistLoige::RejectDesign()
+{
+    x = lambdax = As = Asc = 0.0;
+    AscOverMax = AsUnderMin = AsOverMax = false;
+    return false;
+}
+
+bool TRistLoige::AcceptDesign()
+{
+    if (!Finite({As, Asc, lambdax, x}) || As < 0 || Asc < 0)
+        return RejectDesign();
+    return true;
+}
+
+bool TRistLoige::Calculate()
+{
+    if (!HasDesignableInputs())
+        return RejectDesign();
+    const double A = DesignCompressiveStress();
+    const double fyd = AArmKlass.fyd;
+    const double fycd = YArmKlass.fycd;
+    const double mu = Msd / (A * 1000 * b * d * d);
+    if (NeedsCompressionSteel()) {
+        // Without a lever arm between the bar layers no compression steel can help.
+        if (d == d2)
+            return RejectDesign();
+        Asc = (Msd - mulim * A * b * d * d * 1000) / ((d - d2) * fycd * 1000);
+        AscOverMax = Asc > Asmax;
+        As = omegalim * A * b * d / fyd + fycd * Asc / fyd;
+        lambdax = omegalim * d;
+    } else {
+        Asc = 0.0;
+        AscOverMax = false;
+        const double omega = 1 - std::sqrt(1 - 2 * mu);
+        As = omega * A * b * d / fyd;
+        lambdax = omega * d;
+    }
+    AsUnderMin = As < Asmin;
+    AsOverMax = As > Asmax;
+    x = lambdax / 0.8;
+    return AcceptDesign();
+}
+
+// Drawing -----------------------------------------------------------------------------
+
+int TRistLoige::TView::X(double u) const
+{
+    return Pixel(u * s + ox);
+}
+
+int TRistLoige::TView::Y(double v) const
+{
+    return Pixel(v * s + oy);
+}
+
+int TRistLoige::TView::Pixel(double p)
+{
+    // Nearest integer, ties to even; far-off points are clipped by the surface anyway.
+    constexpr double limit = 1e9;
+    if (!(p > -limit))
+        p = -limit;
+    if (!(p < limit))
+        p = limit;
+    return static_cast<int>(std::nearbyint(p));
+}
+
+bool TRistLoige::FitExtent(int W, int H, TView &View) const
+{
+    if (W <= 0 || H <= 0 || !Finite({ExtXMin, ExtYMin, ExtWidth, ExtHeight}) || !(ExtWidth > 0) ||
+        !(ExtHeight > 0))
+        return false;
+    if (H / ExtHeight <= W / ExtWidth)
+        View.s = 0.96 * H / ExtHeight;
+    else
+        View.s = 0.96 * W / ExtWidth;
+    View.ox = W / 2.0 - (ExtWidth / 2 + ExtXMin) * View.s;
+    View.oy = H / 2.0 - (ExtHeight / 2 + ExtYMin) * View.s;
+    return Finite({View.s, View.ox, View.oy});
+}
+
+void TRistLoige::SetPen(TCanvas &Canvas, TPenStyle Style, TColor Color, int Width)
+{
+    Canvas.SetPenStyle(Style);
+    Canvas.SetPenColor(Color);
+    Canvas.SetPenWidth(Width);
+}
+
+void TRistLoige::DrawBarLine(TCanvas &Canvas, const TView &View, TColor Color, double u1, double u2,
+                             double v)
+{
+    SetPen(Canvas, TPenStyle::psSolid, Color, 3);
+    Canvas.MoveTo(View.X(u1), View.Y(v));
+    Canvas.LineTo(View.X(u2), View.Y(v));
+}
+
+void TRistLoige::DrawStressBlockStyle(TCanvas &Canvas)
+{
+    SetPen(Canvas, TPenStyle::psSolid, clSilver, 0);
+    Canvas.SetBrushColor(clSilver);
+}
+
+void TRistLoige::DrawAxisStyle(TCanvas &Canvas)
+{
+    SetPen(Canvas, TPenStyle::psDashDot, clBlack, 0);
+    Canvas.SetBrushColor(clSilver); // the gaps of the dash-dot line show silver
+}
+
+void TRistLoige::DrawOutlineStyle(TCanvas &Canvas)
+{
+    SetPen(Canvas, TPenStyle::psSolid, clBlack, 0);
+    Canvas.SetPenMode(TPenMode::pmCopy);
+}
+
+void TRistLoige::Draw(TCanvas &Canvas, int W, int H)
+{
+    CalcExtent();
+    TView v{};
+    if (!FitExtent(W, H, v))
+        return;
+
+    DrawStressBlockStyle(Canvas);
+    Canvas.Rectangle(v.X(0), v.Y(0), v.X(b), v.Y(lambdax));
+
+    DrawAxisStyle(Canvas);
+    Canvas.MoveTo(v.X(0), v.Y(x));
+    Canvas.LineTo(v.X(b), v.Y(x));
+
+    DrawOutlineStyle(Canvas);
+    Canvas.MoveTo(v.X(0), v.Y(0));
+    Canvas.LineTo(v.X(b), v.Y(0));
+    Canvas.LineTo(v.X(b), v.Y(h));
+    Canvas.LineTo(v.X(0), v.Y(h));
+    Canvas.LineTo(v.X(0), v.Y(0));
+
+    if (NeedsCompressionSteel())
+        DrawBarLine(Canvas, v, clBlue, 0.1 * b, 0.9 * b, ap);
+    DrawBarLine(Canvas, v, clRed, 0.1 * b, 0.9 * b, h - a);
+}
