@@ -1,1 +1,73 @@
+// The main window: one section's inputs, its materials, its results and its drawing.
+//
+// How data flows:
+//   input field --exit handler: TryStrToNum, range check, mm -> m--> RL (the current section)
+//   SetRLValues: RL->CalcDesignValues(), material groups, input fields rewritten from RL
+//   SetResults:  RL->Calculate(), result labels, the bar groups' AsReq, compression controls
+//   ImageCreate: clear RistLImage, ImagePaint: RL->Draw() on it
+// A class choice copies the class from its list into RL's own copy (CalcDesignValues, the
+// group's Set...Values, SetResults). A shape switch replaces RL by a section of the other
+// shape filled from that shape's stored section; a switch by the tabs saves RL first.
+//
+// The layout is mainkordalform.ui; start-up and display are in mainkordalform.cpp, the
+// handlers of the input fields, class boxes and shape switch in mainkordalform_input.cpp.
 #pragma once
+
+#include <QMainWindow>
+
+#include <memory>
+
+class TRistLoige;
+class QLineEdit;
+
+namespace Ui {
+class TMainKordalForm;
+}
+
+class TMainKordalForm : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TMainKordalForm(QWidget *Parent = nullptr);
+    ~TMainKordalForm() override;
+
+    // Display routines: copy the state of RL into the window.
+    void SetBetValues();
+    void SetYValues();
+    void SetAValues();
+    void SetRLValues();
+    void SetResults();
+    void ImageCreate();
+    void ImagePaint();
+
+    // The current section and shape, for the bar selection dialog and for tests.
+    TRistLoige &CurrentSection() const { return *RL; }
+    bool IsRibbedSlab() const { return IsRPL; }
+
+protected:
+    void showEvent(QShowEvent *Event) override;
+    bool eventFilter(QObject *Watched, QEvent *Event) override;
+
+private:
+    // Start-up, in order.
+    void FormCreate();
+    void createMenuConnections();
+    void createInputConnections(); // mainkordalform_input.cpp
+    void FillClassComboBoxes();
+
+    // Menu and buttons.
+    void FormShow();
+    void ExitItemClick();
+    void AboutTarmelItemClick();
+    void AsValikButtonClick();
+    void AscValikButtonClick();
+
+    // --- Input handling (mainkordalform_input.cpp) ---
+
+    std::unique_ptr<Ui::TMainKordalForm> ui;
+    std::unique_ptr<TRistLoige> RL;
+    bool IsRPL = false;
+    bool FShown = false;
+};
+
+extern TMainKordalForm *MainKordalForm;
