@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test twice: a normal build with
+# warnings as errors, then a build with AddressSanitizer and UndefinedBehaviorSanitizer.
+# Exits non-zero on any failure or sanitizer report.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/setup.sh
+ensure_packages scripts/packages.txt
+ensure_locale
+
+jobs=$(nproc)
+
+run_suite() {
+    local dir="$1"
+    shift
+    cmake -S . -B "$dir" -G Ninja -DKORDAL_WERROR=ON "$@"
+    cmake --build "$dir" -j "$jobs"
+    ctest --test-dir "$dir" --output-on-failure -j "$jobs"
+}
+
+echo "== Build and tests =="
+run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+echo "== Build and tests with AddressSanitizer and UndefinedBehaviorSanitizer =="
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
+run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DKORDAL_SANITIZE=ON -DKORDAL_BUILD_BENCH=OFF
