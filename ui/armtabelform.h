@@ -1,1 +1,61 @@
+// The bar selection dialog "Armatuuri valik": a table of the areas of 1..10 bars of each
+// standard diameter, in which the user picks the bars of one layer of a section.
+//
+// The dialog works on a copy (Armatuur) of the section's tension or compression bar group,
+// chosen by ArmValik. Every move of the grid's current cell, by mouse or keys, takes the
+// count and diameter from the cell and shows the provided area against the required one.
+// OK copies the working group back into the section; any other way of closing leaves the
+// section untouched. The caller refreshes its results either way.
+//
+// The section is passed in rather than taken from the main window, so the dialog can be
+// built and tested on a section of its own.
 #pragma once
+
+#include "armatuurid.h"
+
+#include <QDialog>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class TRistLoige;
+
+namespace Ui
+{
+class TArmTabelForm;
+}
+
+// The layer the dialog works on: 0 the tension bars (AArmatuur), 1 the compression bars
+// (YArmatuur). The "Valik>" buttons set it before they open the dialog.
+extern std::uint8_t ArmValik;
+
+// The standard bar diameters, mm. Grid row r (1..14) stands for ArmDiameetrid[r - 1];
+// row 0 is the fixed row of bar counts.
+inline constexpr std::array<int, 14> ArmDiameetrid{6,  8,  10, 12, 14, 16, 18,
+                                                   20, 22, 25, 28, 32, 36, 40};
+
+class TArmTabelForm : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TArmTabelForm(TRistLoige &RL, QWidget *Parent = nullptr);
+    ~TArmTabelForm() override;
+
+private:
+    void FormCreate();
+    // Runs on every move of the current cell: takes the bars from the cell, recomputes the
+    // provided area and shows it against the required one.
+    void ArmStringGridClick();
+    void OKButtonClick();
+    // Count and diameter of the current cell into Armatuur, with its area.
+    void TakeCurrentCell();
+
+    std::unique_ptr<Ui::TArmTabelForm> ui;
+    TRistLoige &RL;
+    TArmatuurid Armatuur; // the working copy of the chosen bar group
+};
+
+// Opens the dialog modally on RL's group selected by ArmValik and destroys it afterwards.
+void ShowArmTabel(TRistLoige &RL, QWidget *Parent);
