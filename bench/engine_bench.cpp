@@ -1,2 +1,46 @@
+// Time of one design, CalcDesignValues + Calculate, on each path of both sections.
+#include "classes.h"
+#include "rplristloige.h"
+
 #include <benchmark/benchmark.h>
+
+namespace
+{
+
+void Design(benchmark::State &State, TRistLoige &Section)
+{
+    for (auto _ : State) {
+        benchmark::DoNotOptimize(Section.Msd);
+        Section.CalcDesignValues();
+        benchmark::DoNotOptimize(Section.Calculate());
+        benchmark::DoNotOptimize(Section.As);
+    }
+}
+
+void Rectangle(benchmark::State &State, double Msd)
+{
+    TClassesScope classes;
+    TRistLoige section;
+    section.Msd = Msd;
+    Design(State, section);
+}
+
+void RibbedSlab(benchmark::State &State, double Msd, double hf)
+{
+    TClassesScope classes;
+    TRPLRistLoige section;
+    section.Msd = Msd;
+    section.hf = hf;
+    Design(State, section);
+}
+
+BENCHMARK_CAPTURE(Rectangle, single_400kNm, 400.0);
+BENCHMARK_CAPTURE(Rectangle, compression_550kNm, 550.0);
+BENCHMARK_CAPTURE(RibbedSlab, flange_300kNm, 300.0, 0.1);
+BENCHMARK_CAPTURE(RibbedSlab, web_450kNm, 450.0, 0.1);
+BENCHMARK_CAPTURE(RibbedSlab, web_compression_550kNm, 550.0, 0.1);
+BENCHMARK_CAPTURE(RibbedSlab, flange_compression_1500kNm, 1500.0, 0.4);
+
+} // namespace
+
 BENCHMARK_MAIN();
