@@ -123,12 +123,17 @@ bool TRistLoige::Calculate()
     const double A = DesignCompressiveStress();
     const double fyd = AArmKlass.fyd;
     const double fycd = YArmKlass.fycd;
-    const double mu = Msd / (A * 1000 * b * d * d);
+    // Divisors are checked, not just the inputs: b d^2 of a tiny section underflows to 0.
+    const double concrete = A * 1000 * b * d * d;
+    if (!(concrete > 0))
+        return RejectDesign();
+    const double mu = Msd / concrete;
     if (NeedsCompressionSteel()) {
-        // Without a lever arm between the bar layers no compression steel can help.
-        if (d == d2)
+        // Without a lever arm between the bar layers (d = d2) no compression steel can help.
+        const double lever = (d - d2) * fycd * 1000;
+        if (!(lever > 0))
             return RejectDesign();
-        Asc = (Msd - mulim * A * b * d * d * 1000) / ((d - d2) * fycd * 1000);
+        Asc = (Msd - mulim * A * b * d * d * 1000) / lever;
         AscOverMax = Asc > Asmax;
         As = omegalim * A * b * d / fyd + fycd * Asc / fyd;
         lambdax = omegalim * d;

@@ -68,8 +68,9 @@ bool TRPLRistLoige::NeedsCompressionSteel() const
 bool TRPLRistLoige::StressBlockInWeb()
 {
     if (NeedsCompressionSteel()) {
-        if (d != d2)
-            Asc = (0.001 * Msd - M1() - M2()) / ((d - d2) * YArmKlass.fycd);
+        const double lever = (d - d2) * YArmKlass.fycd;
+        if (lever != 0.0) // with d = d2, Asc stays as Calculate set it
+            Asc = (0.001 * Msd - M1() - M2()) / lever;
     } else {
         Asc = 0.0;
     }
@@ -86,10 +87,11 @@ bool TRPLRistLoige::Calculate()
     const bool compression = NeedsCompressionSteel();
 
     if (compression) {
-        if (d == d2)
-            Asc = 10 * rhomax * b * d; // no lever arm: an area far above Asmax, flagged
+        const double lever = (d - d2) * fycd;
+        if (lever == 0.0)
+            Asc = 10 * rhomax * b * d; // no lever arm (d = d2): an area far above Asmax, flagged
         else
-            Asc = (0.001 * Msd - M1() - M2()) / ((d - d2) * fycd);
+            Asc = (0.001 * Msd - M1() - M2()) / lever;
         AscOverMax = Asc > Asmax;
     } else {
         Asc = 0.0;
@@ -116,7 +118,10 @@ bool TRPLRistLoige::Calculate()
             omega = omegalim;
             As = (omegalim * A * b * d + fycd * Asc) / fyd;
         } else {
-            const double mu = (Msd - fycd * 1000 * Asc * (d - d2)) / (A * 1000 * b * d * d);
+            const double divisor = A * 1000 * b * d * d;
+            if (divisor == 0.0)
+                return RejectDesign();
+            const double mu = (Msd - fycd * 1000 * Asc * (d - d2)) / divisor;
             if (1 - 2 * mu < 0)
                 return RejectDesign();
             omega = 1 - std::sqrt(1 - 2 * mu);
