@@ -45,16 +45,24 @@ public:
 
 private:
     void FormCreate();
+    // Widens the grid's cells where the font is wider than the design's.
+    void FitGridToText();
     // Runs on every move of the current cell: takes the bars from the cell, recomputes the
     // provided area and shows it against the required one.
     void ArmStringGridClick();
     void OKButtonClick();
-    // Count and diameter of the current cell into Armatuur, with its area.
-    void TakeCurrentCell();
+    // Count and diameter of the current data cell into Armatuur, with its area; false,
+    // and Armatuur untouched, when no data cell is current.
+    bool TakeCurrentCell();
+    // Label2's background: red for a shortfall, otherwise the colour of the buttons.
+    void SetLabel2Short(bool Short);
+    // RL's group chosen by ArmValik, or null for any other value.
+    TArmatuurid *SelectedGroup() const;
 
     std::unique_ptr<Ui::TArmTabelForm> ui;
     TRistLoige &RL;
-    TArmatuurid Armatuur; // the working copy of the chosen bar group
+    TArmatuurid *Group = nullptr; // RL's group being chosen, fixed when the dialog opens
+    TArmatuurid Armatuur;         // the working copy of that group
 };
 
 // Opens the dialog modally on RL's group selected by ArmValik and destroys it afterwards.
