@@ -1,1 +1,337 @@
-// placeholder, replaced by its implementation
+#include "mainkordalform.h"
+#include "ui_mainkordalform.h"
+
+#include "aboutbox.h"
+#include "armtabelform.h"
+#include "classes.h"
+#include "numformat.h"
+#include "qtcanvas.h"
+#include "ristloige.h"
+#include "rplristloige.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QPalette>
+#include <QPixmap>
+#include <QScreen>
+#include <QShowEvent>
+
+#include <string>
+
+TMainKordalForm *MainKordalForm = nullptr;
+
+namespace
+{
+const QColor ShortfallColour(255, 0, 0);
+
+// Labels grow and shrink with their text, so no result is ever cut off.
+void SetCaption(QLabel *Label, const QString &Text)
+{
+    Label->setText(Text);
+    Label->adjustSize();
+}
+
+// A "Valitud" label's background: red when the chosen bars fall short of the required
+// area, otherwise the face colour of buttons, the window's normal background.
+void SetShortfall(QLabel *Label, bool Shortfall)
+{
+    QPalette palette = Label->palette();
+    palette.setColor(QPalette::Window,
+                     Shortfall ? ShortfallColour : QApplication::palette().color(QPalette::Button));
+    Label->setPalette(palette);
+}
+
+// Selects the item of Box whose list entry (Items(k), k = First..Count) carries Name;
+// leaves the selection alone when none does. A selection made here is not a user's choice.
+template <typename TList>
+void SelectClass(QComboBox *Box, const TList &List, int First, const std::string &Name)
+{
+    for (int k = First; k <= List.Count; ++k)
+        if (List.Items(k).Name == Name)
+            Box->setCurrentIndex(k - First);
+}
+
+template <typename TList>
+void FillClassComboBox(QComboBox *Box, const TList &List, int First, const std::string &Name)
+{
+    Box->setCurrentIndex(-1);
+    Box->clear();
+    for (int k = First; k <= List.Count; ++k) {
+        Box->addItem(QString::fromStdString(List.Items(k).Name));
+        if (List.Items(k).Name == Name)
+            Box->setCurrentIndex(k - First);
+    }
+}
+
+// Why the section cannot be designed, in the words of the result line. Dimensions first:
+// without a width or a height there is no section at all; then the covers, which leave the
+// compression bars no lever arm when both reach the middle of the section.
+QString NotDesignableText(const TRistLoige &RL, bool IsRPL)
+{
+    bool noSize = !(RL.b > 0.0) || !(RL.h > 0.0);
+    if (IsRPL) {
+        const auto &rpl = static_cast<const TRPLRistLoige &>(RL);
+        noSize = noSize || !(rpl.bw > 0.0);
+    }
+    if (noSize)
+        return QString::fromUtf8("Ristlõiget ei saa arvutada: kontrolli mõõtmeid");
+    if (!(RL.d > RL.d2))
+        return QString::fromUtf8("Ristlõiget ei saa arvutada: kontrolli kaitsekihte a ja a'");
+    return QString::fromUtf8("Ristlõiget ei saa arvutada: kontrolli lähteandmeid");
+}
+} // namespace
+
+TMainKordalForm::TMainKordalForm(QWidget *Parent)
+    : QMainWindow(Parent), ui(std::make_unique<Ui::TMainKordalForm>())
+{
+    MainKordalForm = this;
+    ui->setupUi(this);
+    FormCreate();
+}
+
+TMainKordalForm::~TMainKordalForm()
+{
+    if (MainKordalForm == this)
+        MainKordalForm = nullptr;
+}
+
+// Start-up --------------------------------------------------------------------------------
+
+void TMainKordalForm::FormCreate()
+{
+    // The frame: fixed client area, the program's icon, every static text whole.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setWindowIcon(ProgramIcon());
+    for (QLabel *label : ui->GroupBox1->findChildren<QLabel *>())
+        if (label != ui->RistLImage)
+            label->adjustSize();
+    createMenuConnections();
+
+    // The form names the ribbed-slab page; the program starts on the rectangle.
+    ui->RLPageControl->setCurrentWidget(ui->RKTabSheet);
+    IsRPL = false;
+    RL = std::make_unique<TRistLoige>();
+    StoredRistLoige->Assign(*RL);
+    createInputConnections();
+
+    FillClassComboBoxes();
+    SetBetValues();
+    SetYValues();
+    SetAValues();
+    SetRLValues();
+    SetResults();
+
+    // Centred on the screen when first shown.
+    adjustSize();
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void TMainKordalForm::createMenuConnections()
+{
+    connect(ui->ExitItem, &QAction::triggered, this, &TMainKordalForm::ExitItemClick);
+    connect(ui->AboutKordalItem, &QAction::triggered, this, &TMainKordalForm::AboutTarmelItemClick);
+    connect(ui->AsValikButton, &QPushButton::clicked, this, &TMainKordalForm::AsValikButtonClick);
+    connect(ui->AscValikButton, &QPushButton::clicked, this, &TMainKordalForm::AscValikButtonClick);
+}
+
+void TMainKordalForm::FillClassComboBoxes()
+{
+    FillClassComboBox(ui->BetKlComboBox, *BetKlassid, MinBetKlIndex, RL->BetKlass.Name);
+    FillClassComboBox(ui->YArmKlComboBox, *ArmKlassid, 1, RL->YArmKlass.Name);
+    FillClassComboBox(ui->AArmKlComboBox, *ArmKlassid, 1, RL->AArmKlass.Name);
+}
+
+// Menu and buttons --------------------------------------------------------------------------
+
+void TMainKordalForm::showEvent(QShowEvent *Event)
+{
+    QMainWindow::showEvent(Event);
+    if (FShown)
+        return;
+    FShown = true;
+    // Once the window is on the screen, so the greeting stands in front of it.
+    QMetaObject::invokeMethod(this, &TMainKordalForm::FormShow, Qt::QueuedConnection);
+}
+
+void TMainKordalForm::FormShow()
+{
+    if (AboutBox)
+        AboutBox->exec();
+}
+
+void TMainKordalForm::ExitItemClick()
+{
+    close();
+}
+
+void TMainKordalForm::AboutTarmelItemClick()
+{
+    if (AboutBox)
+        AboutBox->exec();
+}
+
+void TMainKordalForm::AsValikButtonClick()
+{
+    ArmValik = 0;
+    ShowArmTabel(*RL, this);
+    SetResults();
+}
+
+void TMainKordalForm::AscValikButtonClick()
+{
+    ArmValik = 1;
+    ShowArmTabel(*RL, this);
+    SetResults();
+}
+
+// Display -----------------------------------------------------------------------------------
+
+void TMainKordalForm::SetBetValues()
+{
+    SelectClass(ui->BetKlComboBox, *BetKlassid, MinBetKlIndex, RL->BetKlass.Name);
+    TBetKlass &bet = RL->BetKlass;
+    bet.CalcValues();
+    SetCaption(ui->fckLabel, Format("fck = %.1f MPa", {bet.fck}));
+    SetCaption(ui->fcdLabel, Format("fcd = %.1f MPa", {bet.fcd}));
+    SetCaption(ui->gcLabel, Format("gc = %.2f", {bet.gc}));
+    SetCaption(ui->alfaLabel, Format("alfa,cc = %.2f", {bet.alfacc}));
+}
+
+void TMainKordalForm::SetAValues()
+{
+    SelectClass(ui->AArmKlComboBox, *ArmKlassid, 1, RL->AArmKlass.Name);
+    TArmKlass &arm = RL->AArmKlass;
+    arm.CalcValues();
+    SetCaption(ui->AgsLabel, Format("gs = %.2f", {arm.gs}));
+    SetCaption(ui->AfykLabel, Format("fyk = %.1f MPa", {arm.fyk}));
+    SetCaption(ui->AEsLabel, Format("Es = %.1f GPa", {arm.Es}));
+    SetCaption(ui->AfydLabel, Format("fyd = %.2f MPa", {arm.fyd}));
+}
+
+void TMainKordalForm::SetYValues()
+{
+    SelectClass(ui->YArmKlComboBox, *ArmKlassid, 1, RL->YArmKlass.Name);
+    TArmKlass &arm = RL->YArmKlass;
+    arm.CalcValues();
+    SetCaption(ui->YgsLabel, Format("gs = %.2f", {arm.gs}));
+    SetCaption(ui->YfykLabel, Format("fyk = %.1f MPa", {arm.fyk}));
+    SetCaption(ui->YEsLabel, Format("Es = %.1f GPa", {arm.Es}));
+    // fyd, not the design stress of compression bars (fycd), as the tension group shows it.
+    SetCaption(ui->YfydLabel, Format("fyd = %.2f MPa", {arm.fyd}));
+}
+
+void TMainKordalForm::SetRLValues()
+{
+    RL->CalcDesignValues(); // may reduce a and ap to h/2: the fields show what is used
+    SetBetValues();
+    SetYValues();
+    SetAValues();
+    ui->MsdEdit->setText(Format("%.2f", {RL->Msd}));
+    ui->aEdit->setText(Format("%.1f", {RL->a * 1000}));
+    ui->apEdit->setText(Format("%.1f", {RL->ap * 1000}));
+    if (!IsRPL) {
+        ui->hEdit->setText(Format("%.1f", {RL->h * 1000}));
+        ui->bEdit->setText(Format("%.1f", {RL->b * 1000}));
+    } else {
+        const auto &rpl = static_cast<const TRPLRistLoige &>(*RL);
+        ui->hEditRPL->setText(Format("%.1f", {rpl.h * 1000}));
+        ui->bEditRPL->setText(Format("%.1f", {rpl.b * 1000}));
+        ui->hfEdit->setText(Format("%.1f", {rpl.hf * 1000}));
+        ui->bwEdit->setText(Format("%.1f", {rpl.bw * 1000}));
+    }
+}
+
+void TMainKordalForm::SetResults()
+{
+    if (RL->Calculate()) {
+        ShowTensionResult();
+        if (RL->NeedsCompressionSteel())
+            ShowCompressionResult();
+        else
+            SetCompressionVisible(false);
+    } else {
+        ShowNotDesignable();
+    }
+    ImageCreate();
+}
+
+void TMainKordalForm::ShowTensionResult()
+{
+    QString text = Format("Arvutuslik tõmbearmatuur   As = %.2f cm2", {RL->As * 10000});
+    if (RL->AsUnderMin)
+        text += Format(" < As,min = %.2f cm2", {RL->Asmin * 10000});
+    if (RL->AsOverMax)
+        text += Format(" > As,max = %.2f cm2", {RL->Asmax * 10000});
+    SetCaption(ui->AstLabel, text);
+
+    // The bars must cover at least the minimum area.
+    TArmatuurid &bars = RL->AArmatuur;
+    bars.AsReq = RL->AsUnderMin ? RL->Asmin * 10000 : RL->As * 10000;
+    SetCaption(ui->AstProvLabel, Format("Valitud tõmbearmatuur: %d x %d, As,prov = %.2f cm2",
+                                        {bars.Arv, bars.D, bars.AsProv}));
+    SetShortfall(ui->AstProvLabel, bars.AsReq > bars.AsProv);
+}
+
+void TMainKordalForm::ShowCompressionResult()
+{
+    SetCompressionVisible(true);
+    QString text = Format("Arvutuslik survearmatuur   As' = %.2f cm2", {RL->Asc * 10000});
+    if (RL->AscOverMax)
+        text += Format(" > As,max = %.2f cm2", {RL->Asmax * 10000});
+    SetCaption(ui->AscLabel, text);
+
+    TArmatuurid &bars = RL->YArmatuur;
+    bars.AsReq = RL->Asc * 10000;
+    SetCaption(ui->AscProvLabel, Format("Valitud survearmatuur: %d x %d, As,prov = %.2f cm2",
+                                        {bars.Arv, bars.D, bars.AsProv}));
+    SetShortfall(ui->AscProvLabel, bars.AsReq > bars.AsProv);
+}
+
+void TMainKordalForm::SetCompressionVisible(bool Visible)
+{
+    ui->AscLabel->setVisible(Visible);
+    ui->YArmKlGroupBox->setVisible(Visible);
+    ui->AscValikButton->setVisible(Visible);
+    ui->AscProvLabel->setVisible(Visible);
+}
+
+// No figures of earlier inputs stay on the screen: the tension line says why nothing can be
+// computed, nothing is required of the bars, and the compression controls go away.
+void TMainKordalForm::ShowNotDesignable()
+{
+    SetCaption(ui->AstLabel, NotDesignableText(*RL, IsRPL));
+    RL->AArmatuur.AsReq = 0.0;
+    RL->YArmatuur.AsReq = 0.0;
+    const TArmatuurid &bars = RL->AArmatuur;
+    SetCaption(ui->AstProvLabel, Format("Valitud tõmbearmatuur: %d x %d, As,prov = %.2f cm2",
+                                        {bars.Arv, bars.D, bars.AsProv}));
+    SetShortfall(ui->AstProvLabel, false);
+    SetShortfall(ui->AscProvLabel, false);
+    SetCompressionVisible(false);
+}
+
+// Drawing -----------------------------------------------------------------------------------
+
+void TMainKordalForm::ImageCreate()
+{
+    // The picture keeps the size it is first made with, in the screen's device pixels so
+    // the section stays sharp on a high-density screen.
+    if (FImage.isNull()) {
+        const qreal ratio = devicePixelRatioF();
+        FImage = QImage(ui->RLScrollBox->maximumViewportSize() * ratio, QImage::Format_RGB32);
+        FImage.setDevicePixelRatio(ratio);
+    }
+    FImage.fill(Qt::white);
+    ImagePaint();
+}
+
+void TMainKordalForm::ImagePaint()
+{
+    {
+        TQtCanvas canvas(FImage);
+        RL->Draw(canvas, FImage.width(), FImage.height());
+    }
+    ui->RistLImage->setPixmap(QPixmap::fromImage(FImage));
+}

@@ -13,6 +13,7 @@
 // handlers of the input fields, class boxes and shape switch in mainkordalform_input.cpp.
 #pragma once
 
+#include <QImage>
 #include <QMainWindow>
 
 #include <memory>
@@ -20,11 +21,13 @@
 class TRistLoige;
 class QLineEdit;
 
-namespace Ui {
+namespace Ui
+{
 class TMainKordalForm;
 }
 
-class TMainKordalForm : public QMainWindow {
+class TMainKordalForm : public QMainWindow
+{
     Q_OBJECT
 
 public:
@@ -61,6 +64,14 @@ private:
     void AboutTarmelItemClick();
     void AsValikButtonClick();
     void AscValikButtonClick();
+
+    // Parts of SetResults.
+    void ShowTensionResult();
+    void ShowCompressionResult();
+    void SetCompressionVisible(bool Visible);
+    void ShowNotDesignable();
+
+    QImage FImage; // RistLImage's picture, in device pixels
 
     // --- Input handling (mainkordalform_input.cpp) ---
 
