@@ -60,9 +60,16 @@ double TRPLRistLoige::Mf(double AscValue) const
            YArmKlass.fycd * AscValue * (d - d2);
 }
 
+double TRPLRistLoige::LimitMoment() const
+{
+    if (omegalim * d <= hf)
+        return mulim * DesignCompressiveStress() * b * d * d;
+    return M1() + M2();
+}
+
 bool TRPLRistLoige::NeedsCompressionSteel() const
 {
-    return 0.001 * Msd > M1() + M2();
+    return 0.001 * Msd > LimitMoment();
 }
 
 bool TRPLRistLoige::StressBlockInWeb()
@@ -70,7 +77,7 @@ bool TRPLRistLoige::StressBlockInWeb()
     if (NeedsCompressionSteel()) {
         const double lever = (d - d2) * YArmKlass.fycd;
         if (lever != 0.0) // with d = d2, Asc stays as Calculate set it
-            Asc = (0.001 * Msd - M1() - M2()) / lever;
+            Asc = (0.001 * Msd - LimitMoment()) / lever;
     } else {
         Asc = 0.0;
     }
@@ -79,7 +86,8 @@ bool TRPLRistLoige::StressBlockInWeb()
 
 bool TRPLRistLoige::Calculate()
 {
-    if (!HasDesignableInputs() || !std::isfinite(bw) || !std::isfinite(hf) || bw < 0 || hf < 0)
+    // A slab without a rib has nowhere to put its tension bars.
+    if (!HasDesignableInputs() || !std::isfinite(bw) || !std::isfinite(hf) || !(bw > 0) || hf < 0)
         return RejectDesign();
     const double A = DesignCompressiveStress();
     const double fyd = AArmKlass.fyd;
@@ -91,7 +99,7 @@ bool TRPLRistLoige::Calculate()
         if (lever == 0.0)
             Asc = 10 * rhomax * b * d; // no lever arm (d = d2): an area far above Asmax, flagged
         else
-            Asc = (0.001 * Msd - M1() - M2()) / lever;
+            Asc = (0.001 * Msd - LimitMoment()) / lever;
         AscOverMax = Asc > Asmax;
     } else {
         Asc = 0.0;

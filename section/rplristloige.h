@@ -10,8 +10,10 @@
 //
 // CalcDesignValues: the rectangle's, then Asmin = rhomin bw d and
 //                   Asmax = rhomax (bw h + (b - bw) hf), 0.04 of the concrete area.
-// Compression steel when 0.001 Msd > M1 + M2:
-//                   Asc = (0.001 Msd - M1 - M2) / ((d - d2) fycd)   (10 rhomax b d if d = d2)
+// Mlim   = M1 + M2 when the limiting block is deeper than the flange (omegalim d > hf),
+//          mulim A b d^2 when it stays inside the flange: the limit moment of the zone
+// Compression steel when 0.001 Msd > Mlim:
+//                   Asc = (0.001 Msd - Mlim) / ((d - d2) fycd)     (10 rhomax b d if d = d2)
 // Stress block in the web when 0.001 Msd > Mf(Asc):
 //   with Asc:       As = (omegalim A bw d + A (b - bw) hf + fycd Asc) / fyd
 //   without:        mu = (0.001 Msd - M2) / (A bw d^2),  omega = 1 - sqrt(1 - 2 mu)
@@ -20,6 +22,7 @@
 //   with Asc:       As = (omegalim A b d + fycd Asc) / fyd
 //   without:        mu = Msd / (A 1000 b d^2),  As = omega A b d / fyd
 // lambdax = omega d (omega = omegalim with compression steel), x = lambdax / 0.8.
+// Besides the rectangle's cases, a slab without a rib (bw = 0) cannot be designed.
 #pragma once
 
 #include "ristloige.h"
@@ -49,6 +52,10 @@ private:
     double M1() const;
     double M2() const;
     double Mf(double AscValue) const;
+    // The moment the compression zone carries at the limiting depth omegalim d, MNm. Web plus
+    // overhangs (M1 + M2) overstates it once the flange is deeper than that block: the zone
+    // is then a rectangle of width b, and a larger moment needs compression steel.
+    double LimitMoment() const;
     double WebLeft() const { return (b - bw) / 2; }
     double WebRight() const { return (b + bw) / 2; }
 };
