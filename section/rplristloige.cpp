@@ -86,8 +86,10 @@ bool TRPLRistLoige::StressBlockInWeb()
 
 bool TRPLRistLoige::Calculate()
 {
-    // A slab without a rib has nowhere to put its tension bars.
-    if (!HasDesignableInputs() || !std::isfinite(bw) || !std::isfinite(hf) || !(bw > 0) || hf < 0)
+    // A slab without a rib has nowhere to put its tension bars, and a flange thicker than
+    // the whole section (h reduced after hf was entered) leaves no T to design.
+    if (!HasDesignableInputs() || !std::isfinite(bw) || !std::isfinite(hf) || !(bw > 0) || hf < 0 ||
+        hf > h)
         return RejectDesign();
     const double A = DesignCompressiveStress();
     const double fyd = AArmKlass.fyd;

@@ -22,7 +22,8 @@
 //   with Asc:       As = (omegalim A b d + fycd Asc) / fyd
 //   without:        mu = Msd / (A 1000 b d^2),  As = omega A b d / fyd
 // lambdax = omega d (omega = omegalim with compression steel), x = lambdax / 0.8.
-// Besides the rectangle's cases, a slab without a rib (bw = 0) cannot be designed.
+// Besides the rectangle's cases, a slab without a rib (bw = 0) or with a flange thicker
+// than the section (hf > h) cannot be designed.
 #pragma once
 
 #include "ristloige.h"

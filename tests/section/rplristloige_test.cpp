@@ -233,20 +233,23 @@ TEST_F(RibbedSlabTest, AssignRPLCopiesFlangeAndWebIntoTheArgument)
 
 TEST_F(RibbedSlabTest, ZeroHeightFlangeOrRibCannotBeDesigned)
 {
-    // Without a rib the tension bars have no place, and with compression steel the
-    // flange-or-web decision would be left to rounding.
+    // Without a rib the tension bars have no place (and with compression steel the
+    // flange-or-web decision would be left to rounding); a flange thicker than the section
+    // is no T at all. A flange exactly as thick as the section is a rectangle of width b.
     struct Case {
         const char *Name;
-        double b, h, bw, Msd;
+        double b, h, bw, Msd, hf = 0.1;
     };
     for (const Case c :
          {Case{"no height", 0.6, 0, 0.2, 550}, Case{"no flange", 0, 0.5, 0.2, 550},
           Case{"no rib", 0.6, 0.5, 0, 550}, Case{"no rib, small moment", 0.6, 0.5, 0, 100},
-          Case{"negative rib", 0.6, 0.5, -0.1, 550}}) {
+          Case{"negative rib", 0.6, 0.5, -0.1, 550},
+          Case{"flange thicker than the section", 0.6, 0.5, 0.2, 550, 0.5001}}) {
         TRPLRistLoige rl;
         rl.b = c.b;
         rl.h = c.h;
         rl.bw = c.bw;
+        rl.hf = c.hf;
         rl.Msd = c.Msd;
         EXPECT_FALSE(Design(rl)) << c.Name;
         EXPECT_EQ(rl.As, 0.0) << c.Name;
