@@ -60,9 +60,14 @@ double TRPLRistLoige::Mf(double AscValue) const
            YArmKlass.fycd * AscValue * (d - d2);
 }
 
+bool TRPLRistLoige::FlangeHoldsLimitingBlock() const
+{
+    return omegalim * d <= hf;
+}
+
 double TRPLRistLoige::LimitMoment() const
 {
-    if (omegalim * d <= hf)
+    if (FlangeHoldsLimitingBlock())
         return mulim * DesignCompressiveStress() * b * d * d;
     return M1() + M2();
 }
@@ -81,6 +86,10 @@ bool TRPLRistLoige::StressBlockInWeb()
     } else {
         Asc = 0.0;
     }
+    // A flange at least as deep as the limiting block holds every block the design can
+    // produce. Mf is no bound then: its lever arm d - hf/2 shrinks as hf nears d.
+    if (FlangeHoldsLimitingBlock())
+        return false;
     return 0.001 * Msd > Mf(Asc);
 }
 

@@ -14,7 +14,7 @@
 //          mulim A b d^2 when it stays inside the flange: the limit moment of the zone
 // Compression steel when 0.001 Msd > Mlim:
 //                   Asc = (0.001 Msd - Mlim) / ((d - d2) fycd)     (10 rhomax b d if d = d2)
-// Stress block in the web when 0.001 Msd > Mf(Asc):
+// Stress block in the web when 0.001 Msd > Mf(Asc), and never when omegalim d <= hf:
 //   with Asc:       As = (omegalim A bw d + A (b - bw) hf + fycd Asc) / fyd
 //   without:        mu = (0.001 Msd - M2) / (A bw d^2),  omega = 1 - sqrt(1 - 2 mu)
 //                   As = (omega A bw d + A (b - bw) hf) / fyd
@@ -57,6 +57,10 @@ private:
     // overhangs (M1 + M2) overstates it once the flange is deeper than that block: the zone
     // is then a rectangle of width b, and a larger moment needs compression steel.
     double LimitMoment() const;
+    // True when the flange is at least as deep as the limiting block, omegalim d <= hf: the
+    // compression zone then never leaves the flange, and the section works as a rectangle
+    // of width b.
+    bool FlangeHoldsLimitingBlock() const;
     double WebLeft() const { return (b - bw) / 2; }
     double WebRight() const { return (b + bw) / 2; }
 };

@@ -84,33 +84,37 @@ TEST_F(RibbedSlabTest, CompressionSteelWithTheBlockInsideAThickFlange)
 // bars is the design moment, and the block never goes below the limiting depth.
 TEST_F(RibbedSlabTest, EveryDesignCarriesItsMomentWithinTheLimitingDepth)
 {
-    for (double bw : {0.1, 0.2, 0.4, 0.6})
-        for (double hf : {0.0, 0.05, 0.1, 0.2, 0.2245, 0.25, 0.3, 0.4, 0.5})
-            for (double msd = 0; msd <= 2500; msd += 25) {
-                TRPLRistLoige rl;
-                rl.bw = bw;
-                rl.hf = hf;
-                rl.Msd = msd;
-                ASSERT_TRUE(Design(rl));
-                const double A = rl.BetKlass.alfacc * rl.BetKlass.fcd;
-                const double fycd = rl.YArmKlass.fycd;
-                const double lx = rl.lambdax, d = rl.d;
-                // Concrete force (MN) and its moment about the tension bars (MNm).
-                double C = 0, M = 0;
-                if (lx <= hf) {
-                    C = A * rl.b * lx;
-                    M = C * (d - lx / 2);
-                } else {
-                    C = A * rl.b * hf + A * bw * (lx - hf);
-                    M = A * rl.b * hf * (d - hf / 2) + A * bw * (lx - hf) * (d - (hf + lx) / 2);
+    // A cover of 200 mm puts the bars above a flange deeper than d.
+    for (double a : {0.045, 0.2})
+        for (double bw : {0.1, 0.2, 0.4, 0.6})
+            for (double hf : {0.0, 0.05, 0.1, 0.2, 0.2245, 0.25, 0.3, 0.4, 0.5})
+                for (double msd = 0; msd <= 2500; msd += 25) {
+                    TRPLRistLoige rl;
+                    rl.a = a;
+                    rl.bw = bw;
+                    rl.hf = hf;
+                    rl.Msd = msd;
+                    ASSERT_TRUE(Design(rl));
+                    const double A = rl.BetKlass.alfacc * rl.BetKlass.fcd;
+                    const double fycd = rl.YArmKlass.fycd;
+                    const double lx = rl.lambdax, d = rl.d;
+                    // Concrete force (MN) and its moment about the tension bars (MNm).
+                    double C = 0, M = 0;
+                    if (lx <= hf) {
+                        C = A * rl.b * lx;
+                        M = C * (d - lx / 2);
+                    } else {
+                        C = A * rl.b * hf + A * bw * (lx - hf);
+                        M = A * rl.b * hf * (d - hf / 2) + A * bw * (lx - hf) * (d - (hf + lx) / 2);
+                    }
+                    M += fycd * rl.Asc * (d - rl.d2);
+                    const std::string where = "a " + std::to_string(a) + " bw " +
+                                              std::to_string(bw) + " hf " + std::to_string(hf) +
+                                              " Msd " + std::to_string(msd);
+                    EXPECT_NEAR(rl.As * rl.AArmKlass.fyd, C + fycd * rl.Asc, 1e-9) << where;
+                    EXPECT_NEAR(M, 0.001 * msd, 1e-9) << where;
+                    EXPECT_LE(lx, rl.omegalim * d + 1e-12) << where;
                 }
-                M += fycd * rl.Asc * (d - rl.d2);
-                const std::string where = "bw " + std::to_string(bw) + " hf " + std::to_string(hf) +
-                                          " Msd " + std::to_string(msd);
-                EXPECT_NEAR(rl.As * rl.AArmKlass.fyd, C + fycd * rl.Asc, 1e-9) << where;
-                EXPECT_NEAR(M, 0.001 * msd, 1e-9) << where;
-                EXPECT_LE(lx, rl.omegalim * d + 1e-12) << where;
-            }
 }
 
 TEST_F(RibbedSlabTest, WebAsWideAsTheFlangeIsARectangle)

@@ -1,0 +1,165 @@
+// Fuzzes the design of both sections with inputs over and beyond the window's ranges:
+// zero, tiny, huge, negative and non-finite sizes, moments and covers, every class.
+// A design either fails (Calculate returns false, no figures left) or gives finite,
+// non-negative areas with flags that agree with them; the tension area never falls as the
+// moment grows; the drawing hands the surface only coordinates it can use.
+#include "canvas.h"
+#include "classes.h"
+#include "rplristloige.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+#include <memory>
+
+namespace {
+
+const TRistLoige *Current = nullptr; // the section under test, reported on a failure
+
+[[noreturn]] void Fail(const char *What)
+{
+    std::fprintf(stderr, "engine fuzz: %s\n", What);
+    if (const TRistLoige *s = Current) {
+        std::fprintf(stderr, "b %.17g h %.17g a %.17g ap %.17g Msd %.17g\n", s->b, s->h, s->a,
+                     s->ap, s->Msd);
+        if (auto *slab = dynamic_cast<const TRPLRistLoige *>(s))
+            std::fprintf(stderr, "bw %.17g hf %.17g\n", slab->bw, slab->hf);
+        std::fprintf(stderr, "%s %s %s: As %.17g Asc %.17g\n", s->BetKlass.Name.c_str(),
+                     s->AArmKlass.Name.c_str(), s->YArmKlass.Name.c_str(), s->As, s->Asc);
+    }
+    std::abort();
+}
+
+void Check(bool Condition, const char *What)
+{
+    if (!Condition)
+        Fail(What);
+}
+
+double Input(FuzzedDataProvider &In)
+{
+    static constexpr double special[] = {0.0,
+                                         -0.0,
+                                         1e-300,
+                                         5e-324,
+                                         -1.0,
+                                         1e300,
+                                         std::numeric_limits<double>::infinity(),
+                                         std::numeric_limits<double>::quiet_NaN(),
+                                         0.5,
+                                         2.0};
+    switch (In.ConsumeIntegralInRange(0, 3)) {
+    case 0:
+        return In.PickValueInArray(special);
+    case 1:
+        return In.ConsumeFloatingPoint<double>();
+    default: // the window's own range: 0..2 m, 0..10000 kNm scaled below
+        return In.ConsumeFloatingPointInRange(0.0, 2.0);
+    }
+}
+
+// Accepts every call; checks that each coordinate is one the surface can draw.
+class CheckingCanvas : public TCanvas {
+public:
+    void SetPenStyle(TPenStyle) override {}
+    void SetPenColor(TColor) override {}
+    void SetPenWidth(int Width) override { Check(Width >= 0, "negative pen width"); }
+    void SetPenMode(TPenMode) override {}
+    void SetBrushColor(TColor) override {}
+    void Rectangle(int X1, int Y1, int X2, int Y2) override { Coords({X1, Y1, X2, Y2}); }
+    void MoveTo(int X, int Y) override { Coords({X, Y}); }
+    void LineTo(int X, int Y) override { Coords({X, Y}); }
+    void FillRect(const TRect &R) override { Coords({R.Left, R.Top, R.Right, R.Bottom}); }
+
+private:
+    static void Coords(std::initializer_list<int> Values)
+    {
+        for (int v : Values)
+            Check(v > -1'000'000'001 && v < 1'000'000'001, "coordinate out of range");
+    }
+};
+
+void CheckDesign(const TRistLoige &S, bool Ok)
+{
+    if (!Ok) {
+        Check(S.As == 0 && S.Asc == 0 && S.x == 0 && S.lambdax == 0, "figures after a failure");
+        Check(!S.AsUnderMin && !S.AsOverMax && !S.AscOverMax, "flags after a failure");
+        return;
+    }
+    for (double v : {S.As, S.Asc, S.x, S.lambdax})
+        Check(std::isfinite(v), "a result is not finite");
+    Check(S.As >= 0 && S.Asc >= 0, "a negative area");
+    Check(S.AsUnderMin == (S.As < S.Asmin), "AsUnderMin disagrees with As");
+    Check(S.AsOverMax == (S.As > S.Asmax), "AsOverMax disagrees with As");
+    Check(S.AscOverMax == (S.NeedsCompressionSteel() && S.Asc > S.Asmax),
+          "AscOverMax disagrees with Asc");
+}
+
+// Sizes an engineer can type (0.1 mm to 10 m, moments up to 100 000 kNm). Beyond them the
+// results are still checked, but the rib-and-flange terms of a slab cancel to rounding
+// noise (a rib of 1e300 m), so the growth of As with the moment is checked only here.
+// Nor is it checked for a slab with both bar layers at mid-depth: its compression area is
+// the flagged stand-in 10 rhomax b d, not a design.
+bool InEngineeringRange(const TRistLoige &S)
+{
+    auto size = [](double v) { return v >= 1e-4 && v <= 10; };
+    bool ok = size(S.b) && size(S.h) && S.Msd <= 1e5 && S.d != S.d2;
+    if (auto *slab = dynamic_cast<const TRPLRistLoige *>(&S))
+        ok = ok && size(slab->bw) && (slab->hf == 0 || size(slab->hf));
+    return ok;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *Data, size_t Size)
+{
+    static TClassesScope classes;
+    FuzzedDataProvider in(Data, Size);
+
+    const bool ribbed = in.ConsumeBool();
+    std::unique_ptr<TRistLoige> section;
+    TRPLRistLoige *slab = nullptr;
+    if (ribbed)
+        section.reset(slab = new TRPLRistLoige);
+    else
+        section = std::make_unique<TRistLoige>();
+
+    Current = section.get();
+    BetKlassid->Items(in.ConsumeIntegralInRange(1, BetKlassid->Count)).Assign(section->BetKlass);
+    ArmKlassid->Items(in.ConsumeIntegralInRange(1, ArmKlassid->Count)).Assign(section->AArmKlass);
+    ArmKlassid->Items(in.ConsumeIntegralInRange(1, ArmKlassid->Count)).Assign(section->YArmKlass);
+    section->b = Input(in);
+    section->h = Input(in);
+    section->a = Input(in) / 10;
+    section->ap = Input(in) / 10;
+    section->Msd = Input(in) * 1000;
+    if (slab) {
+        slab->bw = Input(in);
+        slab->hf = Input(in) / 2;
+    }
+
+    section->CalcDesignValues();
+    const bool ok = section->Calculate();
+    CheckDesign(*section, ok);
+
+    // A larger moment on the same section never needs less tension steel.
+    if (ok && InEngineeringRange(*section)) {
+        const double as = section->As;
+        section->Msd += std::fabs(in.ConsumeFloatingPointInRange(0.0, 5000.0));
+        const bool again = section->Calculate();
+        CheckDesign(*section, again);
+        if (again && section->As < as * (1 - 1e-12)) {
+            std::fprintf(stderr, "As was %.17g\n", as);
+            Fail("As fell as the moment grew");
+        }
+    }
+
+    CheckingCanvas canvas;
+    const int w = in.ConsumeIntegralInRange(-10, 4000);
+    const int h = in.ConsumeIntegralInRange(-10, 4000);
+    section->Draw(canvas, w, h);
+    return 0;
+}
