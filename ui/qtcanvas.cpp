@@ -6,6 +6,7 @@
 #include <QRect>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace
 {
@@ -105,10 +106,11 @@ void TQtCanvas::ApplyPenAndBrush()
         if (PenStyle == TPenStyle::psDashDot)
             pen.setDashPattern({9, 6, 3, 6}); // dash, gap, dot, gap in pixels
     } else {
-        // A wide pen is always solid, centred on the line with round ends and joins.
+        // A wide pen is always solid and centred on the line. Flat ends: Qt's round ends of
+        // a 3-pixel line come out ragged and its square ends lopsided.
         pen.setWidth(PenWidth);
-        pen.setCapStyle(Qt::RoundCap);
-        pen.setJoinStyle(Qt::RoundJoin);
+        pen.setCapStyle(Qt::FlatCap);
+        pen.setJoinStyle(Qt::MiterJoin);
     }
     Painter.setPen(pen);
     if (PenMode == TPenMode::pmCopy)
@@ -158,7 +160,22 @@ void TQtCanvas::LineTo(int X, int Y)
     const QPoint to(X, Y);
     if (Painter.isActive() && to != PenPos) {
         ApplyPenAndBrush();
-        Painter.drawLine(PenPos, to);
+        QPoint from = PenPos, end = to;
+        if (PenWidth <= 1) {
+            // Qt's one-pixel line covers its main axis from the lower coordinate up to, not
+            // including, the higher one, whichever way it runs, and starts the dashes at
+            // the higher end of a backward line. A line running left or up is moved one
+            // pixel forward, so it keeps its start point, leaves its end point out and has
+            // its dashes begin at the start, as a forward line does. Only the main axis is
+            // shifted: a slanted backward line may differ from GDI's by a pixel across.
+            const QPoint d = to - PenPos;
+            const bool alongX = std::abs(d.x()) >= std::abs(d.y());
+            if (alongX && d.x() < 0)
+                from.rx()++, end.rx()++;
+            else if (!alongX && d.y() < 0)
+                from.ry()++, end.ry()++;
+        }
+        Painter.drawLine(from, end);
     }
     PenPos = to;
 }

@@ -5,11 +5,13 @@
 //                              may come in any order; an empty rectangle paints nothing.
 //   MoveTo / LineTo            LineTo draws from the current position up to, not including,
 //                              its end point and makes the end point the current position.
-//                              A line of zero length paints nothing.
+//                              A line of zero length paints nothing. Dashes start at the
+//                              start point whichever way the line runs.
 //   FillRect                   fills Left..Right-1, Top..Bottom-1 with the brush, no outline.
 //   pen width 0 or 1           one pixel, square ends, end point excluded (as above).
-//   pen width > 1              a geometric pen centred on the line, with round ends and
-//                              joins as GDI gives a wide solid pen.
+//   pen width > 1              solid, centred on the line, covering it from end to end with
+//                              flat ends (GDI rounds them; a 3-pixel bar line looks the same
+//                              either way, and Qt's small round ends come out ragged).
 //   psDashDot                  9-pixel dashes and 3-pixel dots with 6-pixel gaps; the gaps are
 //                              painted opaquely in the brush colour.
 //   pmCopy                     the pen colour replaces the pixel (normal composition).
