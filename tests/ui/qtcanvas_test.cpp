@@ -13,6 +13,7 @@
 #include <QPalette>
 #include <QTest>
 
+#include <limits>
 #include <memory>
 
 namespace
@@ -78,6 +79,8 @@ private slots:
     void gdiConventions_data();
     void gdiConventions();
     void systemColourTakesThePalette();
+    void farOffShapesAreClipped();
+    void nullImageIsLeftAlone();
     void defaultSections_data();
     void defaultSections();
     void barLinesAreThreePixelsThick();
@@ -159,6 +162,39 @@ void QtCanvasTest::systemColourTakesThePalette()
         c.FillRect({0, 0, 4, 4});
     }
     QCOMPARE(image.pixelColor(1, 1), QGuiApplication::palette().color(QPalette::Button));
+}
+
+void QtCanvasTest::farOffShapesAreClipped()
+{
+    // The widest coordinates a caller can pass; only the part on the image shows.
+    constexpr int lo = std::numeric_limits<int>::min(), hi = std::numeric_limits<int>::max();
+    QImage image = Blank(10, 10);
+    {
+        TQtCanvas c(image);
+        c.SetPenColor(clBlack);
+        c.SetPenWidth(0);
+        c.SetBrushColor(clSilver);
+        c.Rectangle(lo, lo, hi, 5); // outline off the image but for its bottom row, 4
+        c.SetBrushColor(clRed);
+        c.FillRect({lo, 7, hi, hi});
+    }
+    QCOMPARE(image.pixelColor(0, 0), Silver);
+    QCOMPARE(image.pixelColor(9, 4), Black);
+    QCOMPARE(image.pixelColor(5, 5), White);
+    QCOMPARE(image.pixelColor(0, 9), Red);
+}
+
+void QtCanvasTest::nullImageIsLeftAlone()
+{
+    TRistLoige rl;
+    rl.CalcDesignValues();
+    rl.Calculate();
+    QImage image;
+    {
+        TQtCanvas canvas(image);
+        rl.Draw(canvas, 380, 211);
+    }
+    QVERIFY(image.isNull());
 }
 
 void QtCanvasTest::defaultSections_data()
