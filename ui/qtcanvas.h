@@ -8,7 +8,7 @@
 //                              A line of zero length paints nothing. Dashes start at the
 //                              start point whichever way the line runs.
 //   FillRect                   fills Left..Right-1, Top..Bottom-1 with the brush, no outline.
-//   pen width 0 or 1           one pixel, square ends, end point excluded (as above).
+//   pen width 0 or 1           one pixel, end point excluded (as above).
 //   pen width > 1              solid, centred on the line, covering it from end to end with
 //                              flat ends (GDI rounds them; a 3-pixel bar line looks the same
 //                              either way, and Qt's small round ends come out ragged).
@@ -23,7 +23,7 @@
 // whole pixel. The caller passes Draw the image's width() and height(), which are device
 // pixels. To keep the mapping exact (no 1/DPR scaling and back), the image's device pixel
 // ratio is set to 1 while the canvas lives and put back when it is destroyed; the caller
-// must not use the image in between.
+// must not use the image in between. Pen widths are device pixels too.
 #pragma once
 
 #include "canvas.h"
