@@ -247,6 +247,10 @@ private slots:
             << Ups << 1 << 6 << Local("As,req = 36.48 cm2, As,prov = 1.70 cm2");
         QTest::newRow("stops before the diameters")
             << Lefts << RowOf(32) << 1 << Local("As,req = 36.48 cm2, As,prov = 8.04 cm2");
+        QTest::newRow("page up") << QList<int>{Qt::Key_PageUp} << 1 << 6
+                                 << Local("As,req = 36.48 cm2, As,prov = 1.70 cm2");
+        QTest::newRow("page down") << QList<int>{Qt::Key_PageDown} << 14 << 6
+                                   << Local("As,req = 36.48 cm2, As,prov = 75.40 cm2");
         QTest::newRow("home") << QList<int>{Qt::Key_Home} << RowOf(32) << 1
                               << Local("As,req = 36.48 cm2, As,prov = 8.04 cm2");
     }
