@@ -1,0 +1,20 @@
+# Builds the Debian package and checks that its dependencies name Debian's Qt 6 libraries.
+file(REMOVE_RECURSE ${OUT})
+execute_process(COMMAND cpack -G DEB -B ${OUT} --config ${BINARY_DIR}/CPackConfig.cmake
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "cpack failed:\n${out}")
+endif()
+file(GLOB debs ${OUT}/*.deb)
+list(LENGTH debs count)
+if(NOT count EQUAL 1)
+    message(FATAL_ERROR "expected one package, found: ${debs}")
+endif()
+execute_process(COMMAND dpkg-deb --field ${debs} Depends OUTPUT_VARIABLE depends
+                RESULT_VARIABLE rc)
+message(STATUS "Depends: ${depends}")
+foreach(lib libqt6widgets6 libqt6gui6 libqt6core6)
+    if(NOT depends MATCHES "${lib}")
+        message(FATAL_ERROR "the package does not depend on ${lib}: ${depends}")
+    endif()
+endforeach()
