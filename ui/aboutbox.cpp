@@ -37,22 +37,36 @@ QString PhysMemText(std::uint64_t TotalBytes)
     return text + QStringLiteral(" MB");
 }
 
+// The same picture as the desktop icon: a section with its compression zone, neutral axis
+// and bar layers, drawn on a 256-unit square at each size.
 QIcon ProgramIcon()
 {
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    // Concrete outline, the compression zone on top and a layer of tension bars below.
-    painter.setPen(QPen(Qt::black, 1));
-    painter.setBrush(QColor(0xc0, 0xc0, 0xc0));
-    painter.drawRect(6, 1, 19, 29);
-    painter.fillRect(7, 2, 18, 9, QColor(0x80, 0x80, 0x80));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::red);
-    for (int x : {9, 14, 19})
-        painter.drawEllipse(x, 23, 4, 4);
-    painter.end();
-    return QIcon(pixmap);
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(size / 256.0, size / 256.0);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0xf4, 0xf4, 0xf2));
+        painter.drawRoundedRect(QRectF(8, 8, 240, 240), 36, 36);
+        painter.setPen(QPen(QColor(0x1e, 0x1e, 0x1e), 8));
+        painter.setBrush(QColor(0xb9, 0xb9, 0xb6));
+        painter.drawRect(QRectF(56, 28, 144, 200));
+        painter.fillRect(QRectF(60, 32, 136, 62), QColor(0x8a, 0x8a, 0x86));
+        QPen axis(QColor(0x1e, 0x1e, 0x1e), 5);
+        axis.setDashPattern({22.0 / 5, 8.0 / 5, 5.0 / 5, 8.0 / 5});
+        painter.setPen(axis);
+        painter.drawLine(QLineF(56, 118, 200, 118));
+        painter.setPen(QPen(QColor(0x1d, 0x4e, 0xd8), 10, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(QLineF(78, 52, 178, 52));
+        painter.setPen(QPen(QColor(0xdc, 0x26, 0x26), 16, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(QLineF(76, 200, 180, 200));
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
 }
 
 TAboutBox::TAboutBox(QWidget *Parent)
