@@ -72,7 +72,7 @@ QString NotDesignableText(const TRistLoige &RL, bool IsRPL)
     bool noSize = !(RL.b > 0.0) || !(RL.h > 0.0);
     if (IsRPL) {
         const auto &rpl = static_cast<const TRPLRistLoige &>(RL);
-        noSize = noSize || !(rpl.bw > 0.0);
+        noSize = noSize || !(rpl.bw > 0.0) || rpl.hf > rpl.h; // no rib, or no T left
     }
     if (noSize)
         return QString::fromUtf8("Ristlõiget ei saa arvutada: kontrolli mõõtmeid");
