@@ -15,7 +15,8 @@
 #include <limits>
 #include <memory>
 
-namespace {
+namespace
+{
 
 const TRistLoige *Current = nullptr; // the section under test, reported on a failure
 
@@ -62,7 +63,8 @@ double Input(FuzzedDataProvider &In)
 }
 
 // Accepts every call; checks that each coordinate is one the surface can draw.
-class CheckingCanvas : public TCanvas {
+class CheckingCanvas : public TCanvas
+{
 public:
     void SetPenStyle(TPenStyle) override {}
     void SetPenColor(TColor) override {}
