@@ -4,8 +4,6 @@
 #include "numformat.h"
 
 #include <QGuiApplication>
-#include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
@@ -42,30 +40,8 @@ QString PhysMemText(std::uint64_t TotalBytes)
 QIcon ProgramIcon()
 {
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.scale(size / 256.0, size / 256.0);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(0xf4, 0xf4, 0xf2));
-        painter.drawRoundedRect(QRectF(8, 8, 240, 240), 36, 36);
-        painter.setPen(QPen(QColor(0x1e, 0x1e, 0x1e), 8));
-        painter.setBrush(QColor(0xb9, 0xb9, 0xb6));
-        painter.drawRect(QRectF(56, 28, 144, 200));
-        painter.fillRect(QRectF(60, 32, 136, 62), QColor(0x8a, 0x8a, 0x86));
-        QPen axis(QColor(0x1e, 0x1e, 0x1e), 5);
-        axis.setDashPattern({22.0 / 5, 8.0 / 5, 5.0 / 5, 8.0 / 5});
-        painter.setPen(axis);
-        painter.drawLine(QLineF(56, 118, 200, 118));
-        painter.setPen(QPen(QColor(0x1d, 0x4e, 0xd8), 10, Qt::SolidLine, Qt::RoundCap));
-        painter.drawLine(QLineF(78, 52, 178, 52));
-        painter.setPen(QPen(QColor(0xdc, 0x26, 0x26), 16, Qt::SolidLine, Qt::RoundCap));
-        painter.drawLine(QLineF(76, 200, 180, 200));
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/kordal-%1.png").arg(size), QSize(size, size));
     return icon;
 }
 

@@ -43,5 +43,5 @@ std::uint64_t TotalPhysicalMemory();
 // separator only when it is not 0; then " MB". 2 147 483 648 gives "2048 MB".
 QString PhysMemText(std::uint64_t TotalBytes);
 
-// The program's icon, drawn in code: a section with its stress block and bars.
+// The program's icon (ui/icons): a section with its stress block and bars.
 QIcon ProgramIcon();

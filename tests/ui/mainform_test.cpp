@@ -242,6 +242,10 @@ void TMainFormTest::windowFrameAndMenus()
     QCOMPARE(visibleItems("RistLMnu"),
              (QStringList{QString::fromUtf8("&Ristkülik"), QStringLiteral("Ribi&plaat")}));
     QCOMPARE(visibleItems("HelpMnu"), QStringList{"&About Kordal ..."});
+
+    // The icon comes from the program's resources in every size a desktop asks for.
+    for (int size : {16, 32, 48, 256})
+        QCOMPARE(FForm->windowIcon().pixmap(size, size).size(), QSize(size, size));
 }
 
 void TMainFormTest::hints_data()
