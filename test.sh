@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test twice: a normal build with
-# warnings as errors, then a build with AddressSanitizer and UndefinedBehaviorSanitizer.
-# Exits non-zero on any failure or sanitizer report.
+# warnings as errors, then a build with AddressSanitizer, LeakSanitizer and
+# UndefinedBehaviorSanitizer; then runs each fuzz target for a bounded time
+# (KORDAL_FUZZ_SECONDS, 30 by default). Exits non-zero on any failure or sanitizer report.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
@@ -26,3 +27,6 @@ export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
 run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DKORDAL_SANITIZE=ON -DKORDAL_BUILD_BENCH=OFF
+
+echo "== Fuzzing, ${KORDAL_FUZZ_SECONDS:-30} s per target =="
+fuzz/run.sh "${KORDAL_FUZZ_SECONDS:-30}"

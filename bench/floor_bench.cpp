@@ -4,8 +4,10 @@
 
 #include <QMainWindow>
 
-namespace {
-class TFloorWindow : public QMainWindow {
+namespace
+{
+class TFloorWindow : public QMainWindow
+{
 public:
     QDialog Dialog{this};
 

@@ -8,7 +8,8 @@
 #include <QEvent>
 #include <QTimer>
 
-class TQuitAfterPaint : public QObject {
+class TQuitAfterPaint : public QObject
+{
 public:
     explicit TQuitAfterPaint(QDialog &Dialog) : FDialog(Dialog) { Dialog.installEventFilter(this); }
 
