@@ -55,28 +55,28 @@ QString Format(const char *Fmt, std::initializer_list<TFormatArg> Args)
             continue;
         }
         flushLiteral(p);
-        const char *spec = p + 1;
-        if (*spec == '%') {
+        const char *conversion = p + 1;
+        if (*conversion == '%') {
             result += QLatin1Char('%');
-            p = literal = spec + 1;
+            p = literal = conversion + 1;
             continue;
         }
         int decimals = -1;
-        if (*spec == '.') {
+        if (*conversion == '.') {
             decimals = 0;
-            for (++spec; *spec >= '0' && *spec <= '9'; ++spec)
-                decimals = decimals * 10 + (*spec - '0');
+            for (++conversion; *conversion >= '0' && *conversion <= '9'; ++conversion)
+                decimals = decimals * 10 + (*conversion - '0');
         }
         const bool haveArg = arg != Args.end();
-        if (*spec == 'd' && decimals < 0 && haveArg && std::holds_alternative<int>(*arg))
+        if (*conversion == 'd' && decimals < 0 && haveArg && std::holds_alternative<int>(*arg))
             result += QString::number(std::get<int>(*arg));
-        else if (*spec == 'f' && haveArg && std::holds_alternative<double>(*arg))
+        else if (*conversion == 'f' && haveArg && std::holds_alternative<double>(*arg))
             result += FormatFloat(std::get<double>(*arg), decimals < 0 ? 6 : decimals);
         else
             result += QLatin1Char('?');
         if (haveArg)
             ++arg;
-        p = literal = *spec ? spec + 1 : spec;
+        p = literal = *conversion ? conversion + 1 : conversion;
     }
     flushLiteral(p);
     return result;
