@@ -32,21 +32,16 @@ void TNumFormatTest::formatFloat_data()
     const QString c = QStringLiteral(",");
     QTest::newRow("one decimal") << p << 500.0 << 1 << "500.0";
     QTest::newRow("two decimals") << p << 550.0 << 2 << "550.00";
-    QTest::newRow("no decimals") << p << 2.5 << 0 << "2";
     QTest::newRow("rounds up") << p << 16.666666 << 1 << "16.7";
-    QTest::newRow("rounds down") << p << 434.78260 << 2 << "434.78";
     // The value held, not the decimal text typed, decides: 2.675 is 2.67499999...
     QTest::newRow("binary below the tie") << p << 2.675 << 2 << "2.67";
     QTest::newRow("exact tie to even") << p << 0.125 << 2 << "0.12";
-    QTest::newRow("exact tie, odd up") << p << 0.375 << 2 << "0.38";
     QTest::newRow("carry into integer") << p << 1999.96 << 1 << "2000.0";
     QTest::newRow("negative") << p << -5.0 << 1 << "-5.0";
     QTest::newRow("negative rounds to zero") << p << -0.04 << 1 << "-0.0";
-    QTest::newRow("zero") << p << 0.0 << 2 << "0.00";
     QTest::newRow("no grouping") << p << 1234567.0 << 1 << "1234567.0";
     QTest::newRow("comma") << c << 16.666666 << 1 << "16,7";
     QTest::newRow("comma negative") << c << -12.5 << 2 << "-12,50";
-    QTest::newRow("comma no decimals") << c << 45.0 << 0 << "45";
     QTest::newRow("wide separator")
         << QString(QChar(0x066B)) << 1.5 << 1 << QString("1" + QString(QChar(0x066B)) + "5");
 }
@@ -83,15 +78,10 @@ void TNumFormatTest::format_data()
                                                "= 48,25 cm2");
     QTest::newRow("negative int") << p << QByteArray("%d") << Args{-12} << "-12";
     QTest::newRow("percent") << p << QByteArray("%d %%") << Args{5} << "5 %";
-    QTest::newRow("no conversion") << p << QByteArray("gc") << Args{} << "gc";
     QTest::newRow("plain f is six decimals") << p << QByteArray("%f") << Args{1.5} << "1.500000";
     QTest::newRow("int for f") << p << QByteArray("a %.1f b") << Args{3} << "a ? b";
-    QTest::newRow("double for d") << p << QByteArray("%d") << Args{3.0} << "?";
     QTest::newRow("missing argument") << p << QByteArray("%.1f..%.1f") << Args{1.0} << "1.0..?";
     QTest::newRow("unknown conversion") << p << QByteArray("%s!") << Args{1} << "?!";
-    QTest::newRow("percent at end") << p << QByteArray("x%") << Args{} << "x?";
-    QTest::newRow("blanks kept") << p << QByteArray("As = %.2f cm2   ") << Args{36.4772}
-                                 << "As = 36.48 cm2   ";
 }
 
 void TNumFormatTest::format()
