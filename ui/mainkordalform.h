@@ -74,6 +74,61 @@ private:
     QImage FImage; // RistLImage's picture, in device pixels
 
     // --- Input handling (mainkordalform_input.cpp) ---
+    // Each numeric field: Change filters its characters, Exit (the focus passing to another
+    // control) checks the text against the field's bounds and stores it, KeyPress steps on
+    // with Enter. They are thin wrappers around one table-driven routine each.
+    void hEditChange();
+    void bEditChange();
+    void hEditRPLChange();
+    void bEditRPLChange();
+    void hfEditChange();
+    void bwEditChange();
+    void MsdEditChange();
+    void aEditChange();
+    void apEditChange();
+    void hEditExit();
+    void bEditExit();
+    void hEditRPLExit();
+    void bEditRPLExit();
+    void hfEditExit();
+    void bwEditExit();
+    void MsdEditExit();
+    void aEditExit();
+    void apEditExit();
+    bool hEditKeyPress(int Key);
+    bool bEditKeyPress(int Key);
+    bool hEditRPLKeyPress(int Key);
+    bool bEditRPLKeyPress(int Key);
+    bool hfEditKeyPress(int Key);
+    bool bwEditKeyPress(int Key);
+    bool MsdEditKeyPress(int Key);
+    bool aEditKeyPress(int Key);
+    bool apEditKeyPress(int Key);
+    // The class boxes: the user's choice of a class, and Enter.
+    void BetKlComboBoxChange();
+    void AArmKlComboBoxChange();
+    void YArmKlComboBoxChange();
+    bool BetKlComboBoxKeyPress(int Key);
+    bool AArmKlComboBoxKeyPress(int Key);
+    bool YArmKlComboBoxKeyPress(int Key);
+    // The shape switch: by the page tabs (saves the shape left), by the menu (saves nothing).
+    void RLPageControlChange();
+    void RKrlItemClick();
+    void RPLrlItemClick();
+
+    struct TNumField; // a row of the field table
+    static constexpr int NumFieldCount = 9;
+    static const TNumField &NumField(int Field);
+    void NumEditExit(int Field);
+    bool MoveFocusOnEnter(int Key, QWidget *Next);
+    void ShowInputWarning(const QString &Message);
+    void ReplaceSection(bool Ribbed);
+
+    bool FExitCheckRunning = false; // a field's exit check is in progress
+    bool FSettingPage = false;      // the program, not the user, is changing the page
+    // Context of the input connections: it goes before the widgets do, so no signal of a
+    // widget being destroyed reaches a handler of this half-destroyed window.
+    std::unique_ptr<QObject> FInputContext;
 
     std::unique_ptr<Ui::TMainKordalForm> ui;
     std::unique_ptr<TRistLoige> RL;

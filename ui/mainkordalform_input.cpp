@@ -1,9 +1,488 @@
-// Temporary: empty input handling, so the window links until the input handlers arrive.
+// Input handling of the main window: the nine numeric fields (filter, check on exit, Enter),
+// the three class boxes and the switch between the rectangle and the ribbed slab.
+//
+// A field's text reaches RL only when the focus passes from the field to another control of
+// the window. The window losing activation (to the warning box, a menu, another program)
+// is no exit. Every accepted exit stores the value and refreshes everything.
 #include "mainkordalform.h"
+#include "ui_mainkordalform.h"
 
-void TMainKordalForm::createInputConnections() {}
+#include "classes.h"
+#include "comproc.h"
+#include "numformat.h"
+#include "ristloige.h"
+#include "rplristloige.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QScopedValueRollback>
+#include <QTabBar>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+// One row of the field table: where the value goes, in which unit, and its bounds.
+struct TMainKordalForm::TNumField {
+    enum class TPage { Both, Rectangle, RibbedSlab };
+    QLineEdit *Ui::TMainKordalForm::*Edit;
+    TPage Page;
+    // The section's field that receives the value; null when RL is not of the field's shape.
+    double *(*Target)(TRistLoige &RL);
+    double Scale; // display units per stored unit: 1000 for mm against m, 1 for kNm
+    int Decimals; // of the restore text
+    double (*Upper)(const TRistLoige &RL);
+    const char *Message; // receives the lower and the upper bound
+    void (TMainKordalForm::*Change)();
+    void (TMainKordalForm::*Exit)();
+    bool (TMainKordalForm::*KeyPress)(int Key);
+};
+
+namespace
+{
+TRPLRistLoige *AsRibbedSlab(TRistLoige &RL)
+{
+    return dynamic_cast<TRPLRistLoige *>(&RL);
+}
+
+double FixedUpper2000(const TRistLoige &)
+{
+    return 2000.0;
+}
+
+const char *const HeightMessage = "Ristlõike kõrgus peaks olema arv: %.1f..%.1f";
+const char *const WidthMessage = "Ristlõike laius peaks olema arv: %.1f..%.1f";
+const char *const CoverMessage = "Arvutuslik kaitsekiht peaks olema arv: %.1f..%.1f";
+
+enum : int { hField, bField, hRPLField, bRPLField, hfField, bwField, MsdField, aField, apField };
+} // namespace
+
+const TMainKordalForm::TNumField &TMainKordalForm::NumField(int Field)
+{
+    using TPage = TNumField::TPage;
+    using TForm = TMainKordalForm;
+    static const std::array<TNumField, NumFieldCount> fields{{
+        {&Ui::TMainKordalForm::hEdit, TPage::Rectangle, [](TRistLoige &RL) { return &RL.h; },
+         1000.0, 1, FixedUpper2000, HeightMessage, &TForm::hEditChange, &TForm::hEditExit,
+         &TForm::hEditKeyPress},
+        {&Ui::TMainKordalForm::bEdit, TPage::Rectangle, [](TRistLoige &RL) { return &RL.b; },
+         1000.0, 1, FixedUpper2000, WidthMessage, &TForm::bEditChange, &TForm::bEditExit,
+         &TForm::bEditKeyPress},
+        {&Ui::TMainKordalForm::hEditRPL, TPage::RibbedSlab, [](TRistLoige &RL) { return &RL.h; },
+         1000.0, 1, FixedUpper2000, HeightMessage, &TForm::hEditRPLChange, &TForm::hEditRPLExit,
+         &TForm::hEditRPLKeyPress},
+        {&Ui::TMainKordalForm::bEditRPL, TPage::RibbedSlab, [](TRistLoige &RL) { return &RL.b; },
+         1000.0, 1, FixedUpper2000, WidthMessage, &TForm::bEditRPLChange, &TForm::bEditRPLExit,
+         &TForm::bEditRPLKeyPress},
+        {&Ui::TMainKordalForm::hfEdit, TPage::RibbedSlab,
+         [](TRistLoige &RL) {
+             TRPLRistLoige *rpl = AsRibbedSlab(RL);
+             return rpl ? &rpl->hf : nullptr;
+         },
+         1000.0, 1, [](const TRistLoige &RL) { return RL.h * 1000; },
+         "Plaadi paksus peaks olema arv: %.1f..%.1f", &TForm::hfEditChange, &TForm::hfEditExit,
+         &TForm::hfEditKeyPress},
+        {&Ui::TMainKordalForm::bwEdit, TPage::RibbedSlab,
+         [](TRistLoige &RL) {
+             TRPLRistLoige *rpl = AsRibbedSlab(RL);
+             return rpl ? &rpl->bw : nullptr;
+         },
+         1000.0, 1, FixedUpper2000, "Ribi laius peaks olema arv: %.1f..%.1f", &TForm::bwEditChange,
+         &TForm::bwEditExit, &TForm::bwEditKeyPress},
+        {&Ui::TMainKordalForm::MsdEdit, TPage::Both, [](TRistLoige &RL) { return &RL.Msd; }, 1.0, 2,
+         [](const TRistLoige &) { return 10000.0; },
+         "Arvutuslik paindemoment peaks olema arv: %.1f..%.1f", &TForm::MsdEditChange,
+         &TForm::MsdEditExit, &TForm::MsdEditKeyPress},
+        {&Ui::TMainKordalForm::aEdit, TPage::Both, [](TRistLoige &RL) { return &RL.a; }, 1000.0, 1,
+         [](const TRistLoige &RL) { return 0.5 * RL.h * 1000; }, CoverMessage, &TForm::aEditChange,
+         &TForm::aEditExit, &TForm::aEditKeyPress},
+        {&Ui::TMainKordalForm::apEdit, TPage::Both, [](TRistLoige &RL) { return &RL.ap; }, 1000.0,
+         1, [](const TRistLoige &RL) { return 0.5 * RL.h * 1000; }, CoverMessage,
+         &TForm::apEditChange, &TForm::apEditExit, &TForm::apEditKeyPress},
+    }};
+    return fields.at(static_cast<std::size_t>(Field));
+}
+
+namespace
+{
+bool IsEnter(int Key)
+{
+    return Key == Qt::Key_Return || Key == Qt::Key_Enter;
+}
+
+// The focus passing to another control. Activation lost to another window (the warning
+// box, another program), a menu opening over the field or the menu bar taking the keyboard
+// leave the field where it was.
+bool IsExitReason(Qt::FocusReason Reason)
+{
+    return Reason != Qt::ActiveWindowFocusReason && Reason != Qt::PopupFocusReason &&
+           Reason != Qt::MenuBarFocusReason;
+}
+} // namespace
+
+// Connections -------------------------------------------------------------------------------
+
+void TMainKordalForm::createInputConnections()
+{
+    FInputContext = std::make_unique<QObject>();
+    QObject *context = FInputContext.get();
+
+    for (int i = 0; i < NumFieldCount; ++i) {
+        const TNumField &field = NumField(i);
+        QLineEdit *edit = ui.get()->*field.Edit;
+        connect(edit, &QLineEdit::textChanged, context,
+                [this, &field] { (this->*field.Change)(); });
+        edit->installEventFilter(this);
+    }
+
+    // Drop-down lists that cannot be typed into: every change is a list entry.
+    for (QComboBox *box : {ui->BetKlComboBox, ui->AArmKlComboBox, ui->YArmKlComboBox}) {
+        box->setEditable(false);
+        box->installEventFilter(this);
+    }
+    // activated is the user's choice only; the program's own selections raise nothing.
+    connect(ui->BetKlComboBox, &QComboBox::activated, context, [this] { BetKlComboBoxChange(); });
+    connect(ui->AArmKlComboBox, &QComboBox::activated, context, [this] { AArmKlComboBoxChange(); });
+    connect(ui->YArmKlComboBox, &QComboBox::activated, context, [this] { YArmKlComboBoxChange(); });
+
+    // A click on a tab takes the focus, as any other control does, so the field being left
+    // is checked and stored before its shape is saved.
+    ui->RLPageControl->tabBar()->setFocusPolicy(Qt::StrongFocus);
+    connect(ui->RLPageControl, &QTabWidget::currentChanged, context, [this] {
+        if (!FSettingPage)
+            RLPageControlChange();
+    });
+    connect(ui->RKrlItem, &QAction::triggered, context, [this] { RKrlItemClick(); });
+    connect(ui->RPLrlItem, &QAction::triggered, context, [this] { RPLrlItemClick(); });
+}
 
 bool TMainKordalForm::eventFilter(QObject *Watched, QEvent *Event)
 {
+    const bool keyPress = Event->type() == QEvent::KeyPress;
+    const bool focusOut = Event->type() == QEvent::FocusOut;
+    if (!keyPress && !focusOut)
+        return QMainWindow::eventFilter(Watched, Event);
+
+    if (keyPress) {
+        const int key = static_cast<QKeyEvent *>(Event)->key();
+        for (int i = 0; i < NumFieldCount; ++i)
+            if (Watched == ui.get()->*NumField(i).Edit)
+                return (this->*NumField(i).KeyPress)(key);
+        if (Watched == ui->BetKlComboBox)
+            return BetKlComboBoxKeyPress(key);
+        if (Watched == ui->AArmKlComboBox)
+            return AArmKlComboBoxKeyPress(key);
+        if (Watched == ui->YArmKlComboBox)
+            return YArmKlComboBoxKeyPress(key);
+        return QMainWindow::eventFilter(Watched, Event);
+    }
+
+    const auto *focus = static_cast<QFocusEvent *>(Event);
+    if (!IsExitReason(focus->reason()))
+        return QMainWindow::eventFilter(Watched, Event);
+    for (int i = 0; i < NumFieldCount; ++i) {
+        const TNumField &field = NumField(i);
+        if (Watched != ui.get()->*field.Edit)
+            continue;
+        // The field finishes losing the focus first: the check may give the focus back,
+        // and the field must not then treat it as lost (no caret).
+        Watched->event(Event);
+        (this->*field.Exit)();
+        return true;
+    }
     return QMainWindow::eventFilter(Watched, Event);
+}
+
+// Numeric fields ----------------------------------------------------------------------------
+
+void TMainKordalForm::hEditChange()
+{
+    FilterNumEdit(ui->hEdit);
+}
+void TMainKordalForm::bEditChange()
+{
+    FilterNumEdit(ui->bEdit);
+}
+void TMainKordalForm::hEditRPLChange()
+{
+    FilterNumEdit(ui->hEditRPL);
+}
+void TMainKordalForm::bEditRPLChange()
+{
+    FilterNumEdit(ui->bEditRPL);
+}
+void TMainKordalForm::hfEditChange()
+{
+    FilterNumEdit(ui->hfEdit);
+}
+void TMainKordalForm::bwEditChange()
+{
+    FilterNumEdit(ui->bwEdit);
+}
+void TMainKordalForm::MsdEditChange()
+{
+    FilterNumEdit(ui->MsdEdit);
+}
+void TMainKordalForm::aEditChange()
+{
+    FilterNumEdit(ui->aEdit);
+}
+void TMainKordalForm::apEditChange()
+{
+    FilterNumEdit(ui->apEdit);
+}
+
+void TMainKordalForm::hEditExit()
+{
+    NumEditExit(hField);
+}
+void TMainKordalForm::bEditExit()
+{
+    NumEditExit(bField);
+}
+void TMainKordalForm::hEditRPLExit()
+{
+    NumEditExit(hRPLField);
+}
+void TMainKordalForm::bEditRPLExit()
+{
+    NumEditExit(bRPLField);
+}
+void TMainKordalForm::hfEditExit()
+{
+    NumEditExit(hfField);
+}
+void TMainKordalForm::bwEditExit()
+{
+    NumEditExit(bwField);
+}
+void TMainKordalForm::MsdEditExit()
+{
+    NumEditExit(MsdField);
+}
+void TMainKordalForm::aEditExit()
+{
+    NumEditExit(aField);
+}
+void TMainKordalForm::apEditExit()
+{
+    NumEditExit(apField);
+}
+
+// The store with range check. The message and the bounds are those at the start of the
+// check; a rejected text is replaced by the value RL holds, as it was shown.
+void TMainKordalForm::NumEditExit(int Field)
+{
+    // While another check runs (its warning box open, its field being restored and
+    // refocused) the focus moves are the program's, and no field can have been typed into.
+    // While the program sets the page, RL is about to be replaced without saving.
+    if (FExitCheckRunning || FSettingPage)
+        return;
+    const TNumField &field = NumField(Field);
+    using TPage = TNumField::TPage;
+    if ((field.Page == TPage::Rectangle && IsRPL) || (field.Page == TPage::RibbedSlab && !IsRPL))
+        return; // a field of the hidden shape has nothing to store into RL
+    double *target = field.Target(*RL);
+    if (!target)
+        return;
+    QScopedValueRollback<bool> running(FExitCheckRunning, true);
+    QLineEdit *edit = ui.get()->*field.Edit;
+
+    const double shown = *target * field.Scale;
+    const QString restoreText = FormatFloat(shown, field.Decimals);
+    const double lower = 0.0;
+    const double upper = field.Upper(*RL);
+    const QString message = Format(field.Message, {lower, upper});
+
+    // A value within its bounds can still be shown rounded to just above them (a cover
+    // limited to h/2 = 40.75 mm shows as 40.8): leaving that text as it was shown is no
+    // error, and RL keeps its exact value.
+    const bool shownInBounds = shown >= lower && shown <= upper;
+
+    double value = 0.0;
+    bool warned = false;
+    while (!(TryStrToNum(edit->text(), value) && value >= lower && value <= upper)) {
+        if (warned || (shownInBounds && edit->text() == restoreText)) {
+            // The previous value fails its own check: a flange thickness above a height
+            // reduced since, or a value that rounds to just above its bound. Its nearest
+            // bound is taken, without a second box.
+            value = std::isfinite(shown) ? std::clamp(shown, lower, upper) : lower;
+            edit->setText(FormatFloat(value, field.Decimals));
+            break;
+        }
+        ShowInputWarning(message);
+        warned = true;
+        edit->setText(restoreText);
+        edit->setFocus(Qt::TabFocusReason);
+    }
+    if (value == 0.0)
+        value = 0.0; // "-0" is stored and shown as 0
+    *target = value / field.Scale;
+    SetRLValues();
+    SetResults();
+    if (warned)
+        edit->selectAll(); // the previous value, ready to be typed over
+}
+
+void TMainKordalForm::ShowInputWarning(const QString &Message)
+{
+    QMessageBox box(QMessageBox::Warning, QString::fromUtf8("Hoiatus"), Message, QMessageBox::Ok,
+                    this);
+    box.exec();
+    // Back to the window, where the rejected field waits; not every desktop does it.
+    activateWindow();
+}
+
+// Enter ---------------------------------------------------------------------------------------
+
+bool TMainKordalForm::MoveFocusOnEnter(int Key, QWidget *Next)
+{
+    if (!IsEnter(Key))
+        return false;
+    if (Next)
+        Next->setFocus(Qt::TabFocusReason); // the field being left is checked on its way out
+    return true;
+}
+
+bool TMainKordalForm::hEditKeyPress(int Key)
+{
+    return MoveFocusOnEnter(Key, ui->bEdit);
+}
+bool TMainKordalForm::bEditKeyPress(int Key)
+{
+    const bool rectangle = ui->RLPageControl->currentWidget() == ui->RKTabSheet;
+    return MoveFocusOnEnter(Key, rectangle ? ui->MsdEdit : nullptr);
+}
+bool TMainKordalForm::hEditRPLKeyPress(int Key)
+{
+    return MoveFocusOnEnter(Key, ui->bEditRPL);
+}
+bool TMainKordalForm::bEditRPLKeyPress(int Key)
+{
+    return MoveFocusOnEnter(Key, ui->hfEdit);
+}
+bool TMainKordalForm::hfEditKeyPress(int Key)
+{
+    return MoveFocusOnEnter(Key, ui->bwEdit);
+}
+bool TMainKordalForm::bwEditKeyPress(int Key)
+{
+    return MoveFocusOnEnter(Key, ui->MsdEdit);
+}
+bool TMainKordalForm::MsdEditKeyPress(int Key)
+{
+    return MoveFocusOnEnter(Key, ui->BetKlComboBox);
+}
+bool TMainKordalForm::aEditKeyPress(int Key)
+{
+    // The compression steel's inputs only when the section needs compression steel, judged
+    // before the new cover is stored. They are shown exactly then, unless the section cannot
+    // be designed at all; a hidden box cannot take the focus.
+    const bool compression = RL->NeedsCompressionSteel() && !ui->YArmKlGroupBox->isHidden();
+    return MoveFocusOnEnter(Key, compression ? static_cast<QWidget *>(ui->YArmKlComboBox)
+                                             : ui->RLPageControl);
+}
+bool TMainKordalForm::apEditKeyPress(int Key)
+{
+    return MoveFocusOnEnter(Key, ui->RLPageControl);
+}
+bool TMainKordalForm::BetKlComboBoxKeyPress(int Key)
+{
+    return MoveFocusOnEnter(Key, ui->AArmKlComboBox);
+}
+bool TMainKordalForm::AArmKlComboBoxKeyPress(int Key)
+{
+    return MoveFocusOnEnter(Key, ui->aEdit);
+}
+bool TMainKordalForm::YArmKlComboBoxKeyPress(int Key)
+{
+    return MoveFocusOnEnter(Key, ui->apEdit);
+}
+
+// Class boxes -----------------------------------------------------------------------------
+
+// Item k of the concrete box is entry k + MinBetKlIndex of its list, item k of a steel box
+// entry k + 1. The entry is copied into RL's own class, which derives its values; the list
+// itself is not changed.
+void TMainKordalForm::BetKlComboBoxChange()
+{
+    const int item = ui->BetKlComboBox->currentIndex() + MinBetKlIndex;
+    if (item < MinBetKlIndex || item > BetKlassid->Count)
+        return;
+    BetKlassid->Items(item).Assign(RL->BetKlass);
+    RL->CalcDesignValues(); // As,min and the limit moment follow the material
+    SetBetValues();
+    SetResults();
+}
+
+void TMainKordalForm::AArmKlComboBoxChange()
+{
+    const int item = ui->AArmKlComboBox->currentIndex() + 1;
+    if (item < 1 || item > ArmKlassid->Count)
+        return;
+    ArmKlassid->Items(item).Assign(RL->AArmKlass);
+    RL->CalcDesignValues();
+    SetAValues();
+    SetResults();
+}
+
+void TMainKordalForm::YArmKlComboBoxChange()
+{
+    const int item = ui->YArmKlComboBox->currentIndex() + 1;
+    if (item < 1 || item > ArmKlassid->Count)
+        return;
+    ArmKlassid->Items(item).Assign(RL->YArmKlass);
+    RL->CalcDesignValues();
+    SetYValues();
+    SetResults();
+}
+
+// Shape switch ----------------------------------------------------------------------------
+
+// Replaces RL by a new section of the chosen shape, filled from that shape's stored section.
+void TMainKordalForm::ReplaceSection(bool Ribbed)
+{
+    if (Ribbed) {
+        auto rpl = std::make_unique<TRPLRistLoige>();
+        StoredRPLRistLoige->AssignRPL(*rpl);
+        RL = std::move(rpl);
+    } else {
+        auto rect = std::make_unique<TRistLoige>();
+        StoredRistLoige->Assign(*rect);
+        RL = std::move(rect);
+    }
+    IsRPL = Ribbed;
+    SetRLValues();
+    SetResults();
+}
+
+// The user has chosen the other page: the shape being left is saved first, so coming back
+// brings every input of it back.
+void TMainKordalForm::RLPageControlChange()
+{
+    if (IsRPL)
+        static_cast<const TRPLRistLoige &>(*RL).AssignRPL(*StoredRPLRistLoige);
+    else
+        RL->Assign(*StoredRistLoige);
+    ReplaceSection(ui->RLPageControl->currentWidget() == ui->RPLTabSheet);
+}
+
+// The menu shows the shape as it was last saved; changes since are dropped.
+void TMainKordalForm::RKrlItemClick()
+{
+    {
+        QScopedValueRollback<bool> setting(FSettingPage, true);
+        ui->RLPageControl->setCurrentWidget(ui->RKTabSheet);
+    }
+    ReplaceSection(false);
+}
+
+void TMainKordalForm::RPLrlItemClick()
+{
+    {
+        QScopedValueRollback<bool> setting(FSettingPage, true);
+        ui->RLPageControl->setCurrentWidget(ui->RPLTabSheet);
+    }
+    ReplaceSection(true);
 }
