@@ -557,6 +557,13 @@ void TInputTest::tabClickStoresSharedField()
     QCOMPARE(RL().Msd, 550.0);
     ClickTab(0);
     QCOMPARE(Edit("MsdEdit")->text(), Loc("321.00"));
+
+    // Ctrl+Tab from a field of the page being left: the field is stored on its way out.
+    Type(Edit("hEdit"), QStringLiteral("650"));
+    QTest::keyClick(Edit("hEdit"), Qt::Key_Tab, Qt::ControlModifier);
+    QVERIFY(FForm->IsRibbedSlab());
+    QCOMPARE(StoredRistLoige->h, 0.65);
+    QVERIFY(FBoxes.isEmpty());
 }
 
 void TInputTest::menuSwitchDropsUnsaved()
