@@ -158,6 +158,8 @@ void TInputTest::initTestCase()
             return;
         if (auto *box = qobject_cast<QMessageBox *>(modal)) {
             FBoxes << TBox{box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
+            if (FBoxes.size() > 10) // a check that never ends would hang the test
+                qFatal("box after box: %s", qPrintable(box->text()));
             if (QAbstractButton *ok = box->button(QMessageBox::Ok))
                 QTest::mouseClick(ok, Qt::LeftButton);
             else
@@ -632,7 +634,15 @@ void TInputTest::noNestedCheck()
 {
     Type(Edit("hEdit"), QStringLiteral("9999"));
     Edit("bEdit")->setText(QStringLiteral("-"));
+    // Where the desktop hands the activation back at once when the box closes, the focus
+    // returns to bEdit first, and the check's refocusing of hEdit takes it from bEdit.
+    QMetaObject::Connection reactivate =
+        connect(Edit("hEdit"), &QLineEdit::textChanged, this, [this] {
+            if (!FBoxes.isEmpty() && !FForm->isActiveWindow())
+                QApplication::setActiveWindow(FForm.get());
+        });
     QTest::mouseClick(Edit("bEdit"), Qt::LeftButton);
+    disconnect(reactivate);
     QCOMPARE(BoxTexts(), QStringList{LocMessage("Ristlõike kõrgus peaks olema arv: 0.0..2000.0")});
     QTRY_VERIFY(Edit("hEdit")->hasFocus());
     QCOMPARE(RL().b, 0.4);
