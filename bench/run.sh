@@ -25,12 +25,12 @@ echo "== Window, offscreen (from the key or click to the end of its repaint)"
 startup() {
     local program="$1" i times=() rss=()
     for ((i = 0; i < runs; i++)); do
-        local start end kb
+        local start end
         start=$(date +%s%N)
-        kb=$( { /usr/bin/time -f '%M' "$program" >/dev/null 2>/dev/null; } 2>&1 | tail -n 1)
+        /usr/bin/time -f '%M' -o "$dir/rss.txt" "$program" >/dev/null 2>&1
         end=$(date +%s%N)
         times+=("$(((end - start) / 1000))")
-        rss+=("$kb")
+        rss+=("$(tail -n 1 "$dir/rss.txt")")
     done
     local t m
     t=$(printf '%s\n' "${times[@]}" | sort -g | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] / 1000 }')
