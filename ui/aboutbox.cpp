@@ -39,8 +39,10 @@ QString PhysMemText(std::uint64_t TotalBytes)
 // and bar layers, drawn on a 256-unit square at each size.
 QIcon ProgramIcon()
 {
+    // QIcon decodes each file as it is added: only the sizes a window shows. The large ones
+    // are the desktop's, from the installed theme.
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
+    for (int size : {16, 24, 32, 48, 64})
         icon.addFile(QStringLiteral(":/icons/kordal-%1.png").arg(size), QSize(size, size));
     return icon;
 }
