@@ -3,6 +3,7 @@
 #include "armtabelform.h"
 #include "classes.h"
 #include "ristloige.h"
+#include "testsupport.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -19,19 +20,6 @@
 
 namespace
 {
-// Expected texts are written with a full stop; the dialog uses the user's separator.
-QString Local(const char *Text)
-{
-    return QString::fromUtf8(Text).replace(u'.', QLocale::system().decimalPoint());
-}
-
-int RowOf(int D)
-{
-    for (int r = 0; r < static_cast<int>(ArmDiameetrid.size()); ++r)
-        if (ArmDiameetrid[r] == D)
-            return r + 1;
-    return -1;
-}
 
 QTableWidget *Grid(QWidget &Form)
 {
@@ -138,15 +126,17 @@ private slots:
         QTest::addColumn<QString>("Text");
         QTest::addColumn<bool>("Red");
         QTest::newRow("tension default")
-            << 0 << 32 << 6 << 36.477 << Local("As,req = 36.48 cm2, As,prov = 48.25 cm2") << false;
+            << 0 << 32 << 6 << 36.477 << Localized("As,req = 36.48 cm2, As,prov = 48.25 cm2")
+            << false;
         QTest::newRow("compression default")
-            << 1 << 16 << 4 << 2.226 << Local("As,req = 2.23 cm2, As,prov = 8.04 cm2") << false;
-        QTest::newRow("short bars")
-            << 0 << 12 << 2 << 36.477 << Local("As,req = 36.48 cm2, As,prov = 2.26 cm2") << true;
+            << 1 << 16 << 4 << 2.226 << Localized("As,req = 2.23 cm2, As,prov = 8.04 cm2") << false;
+        QTest::newRow("short bars") << 0 << 12 << 2 << 36.477
+                                    << Localized("As,req = 36.48 cm2, As,prov = 2.26 cm2") << true;
         QTest::newRow("column moves, row stays")
-            << 0 << 6 << 3 << 1.0 << Local("As,req = 1.00 cm2, As,prov = 0.85 cm2") << true;
+            << 0 << 6 << 3 << 1.0 << Localized("As,req = 1.00 cm2, As,prov = 0.85 cm2") << true;
         // The first cell is current already: nothing moves, the opening text stays.
-        QTest::newRow("first cell") << 0 << 6 << 1 << 1.0 << Local("As,req = 1.00 cm2") << false;
+        QTest::newRow("first cell")
+            << 0 << 6 << 1 << 1.0 << Localized("As,req = 1.00 cm2") << false;
     }
     void opensOnTheGroupsBars()
     {
@@ -161,7 +151,7 @@ private slots:
         ArmValik = static_cast<std::uint8_t>(Valik);
         TArmTabelForm Form(RL);
         QCOMPARE(Form.windowTitle(), QStringLiteral("Armatuuri valik"));
-        QCOMPARE(Grid(Form)->currentRow(), RowOf(D));
+        QCOMPARE(Grid(Form)->currentRow(), GridRowOf(D));
         QCOMPARE(Grid(Form)->currentColumn(), Arv);
         QCOMPARE(Label2(Form)->text(), Text);
         QCOMPARE(IsRed(Form), Red);
@@ -175,8 +165,8 @@ private slots:
         QCOMPARE(G->item(0, 0)->text(), QStringLiteral("D \\ Arv"));
         QCOMPARE(G->item(0, 10)->text(), QStringLiteral("10"));
         QCOMPARE(G->item(14, 0)->text(), QStringLiteral("40"));
-        QCOMPARE(G->item(1, 1)->text(), Local("0.28"));
-        QCOMPARE(G->item(14, 10)->text(), Local("125.66"));
+        QCOMPARE(G->item(1, 1)->text(), Localized("0.28"));
+        QCOMPARE(G->item(14, 10)->text(), Localized("125.66"));
     }
 
     // Marks and Label2's colour answer the same question for every cell.
@@ -226,11 +216,11 @@ private slots:
         QCOMPARE(Form.grab().toImage().pixelColor(Inside), QColor(255, 0, 0));
         const QString Text = Label2(Form)->text();
         ClickCell(Form, 0, 6);
-        ClickCell(Form, RowOf(32), 0);
+        ClickCell(Form, GridRowOf(32), 0);
         QCOMPARE(Label2(Form)->text(), Text);
-        QCOMPARE(Grid(Form)->currentRow(), RowOf(12));
+        QCOMPARE(Grid(Form)->currentRow(), GridRowOf(12));
         QCOMPARE(Grid(Form)->currentColumn(), 2);
-        ClickCell(Form, RowOf(32), 6);
+        ClickCell(Form, GridRowOf(32), 6);
         QCOMPARE(Form.grab().toImage().pixelColor(Inside), Form.palette().color(QPalette::Button));
     }
 
@@ -240,19 +230,19 @@ private slots:
         QTest::addColumn<int>("Row");
         QTest::addColumn<int>("Column");
         QTest::addColumn<QString>("Text");
-        QTest::newRow("up, left") << QList<int>{Qt::Key_Up, Qt::Key_Left} << RowOf(28) << 5
-                                  << Local("As,req = 36.48 cm2, As,prov = 30.79 cm2");
+        QTest::newRow("up, left") << QList<int>{Qt::Key_Up, Qt::Key_Left} << GridRowOf(28) << 5
+                                  << Localized("As,req = 36.48 cm2, As,prov = 30.79 cm2");
         QList<int> Ups(20, Qt::Key_Up), Lefts(20, Qt::Key_Left);
         QTest::newRow("stops before the counts")
-            << Ups << 1 << 6 << Local("As,req = 36.48 cm2, As,prov = 1.70 cm2");
+            << Ups << 1 << 6 << Localized("As,req = 36.48 cm2, As,prov = 1.70 cm2");
         QTest::newRow("stops before the diameters")
-            << Lefts << RowOf(32) << 1 << Local("As,req = 36.48 cm2, As,prov = 8.04 cm2");
+            << Lefts << GridRowOf(32) << 1 << Localized("As,req = 36.48 cm2, As,prov = 8.04 cm2");
         QTest::newRow("page up") << QList<int>{Qt::Key_PageUp} << 1 << 6
-                                 << Local("As,req = 36.48 cm2, As,prov = 1.70 cm2");
+                                 << Localized("As,req = 36.48 cm2, As,prov = 1.70 cm2");
         QTest::newRow("page down") << QList<int>{Qt::Key_PageDown} << 14 << 6
-                                   << Local("As,req = 36.48 cm2, As,prov = 75.40 cm2");
-        QTest::newRow("home") << QList<int>{Qt::Key_Home} << RowOf(32) << 1
-                              << Local("As,req = 36.48 cm2, As,prov = 8.04 cm2");
+                                   << Localized("As,req = 36.48 cm2, As,prov = 75.40 cm2");
+        QTest::newRow("home") << QList<int>{Qt::Key_Home} << GridRowOf(32) << 1
+                              << Localized("As,req = 36.48 cm2, As,prov = 8.04 cm2");
     }
     void keyboardMoves()
     {
@@ -303,7 +293,7 @@ private slots:
 
         ArmValik = static_cast<std::uint8_t>(Valik);
         RunDialog(RL, [&](TArmTabelForm &Form) {
-            ClickCell(Form, RowOf(12), 2); // a marked cell may be confirmed
+            ClickCell(Form, GridRowOf(12), 2); // a marked cell may be confirmed
             QWidget *Focus = QApplication::focusWidget();
             auto *OK = Form.findChild<QPushButton *>("OKButton");
             if (How == "ok") {

@@ -3,6 +3,7 @@
 #include "armtabelform.h"
 #include "classes.h"
 #include "mainkordalform.h"
+#include "testsupport.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -14,18 +15,6 @@
 
 namespace
 {
-QString Local(const char *Text)
-{
-    return QString::fromUtf8(Text).replace(u'.', QLocale::system().decimalPoint());
-}
-
-int RowOf(int D)
-{
-    for (int r = 0; r < static_cast<int>(ArmDiameetrid.size()); ++r)
-        if (ArmDiameetrid[r] == D)
-            return r + 1;
-    return -1;
-}
 } // namespace
 
 class TArmTabelWindowTest : public QObject
@@ -43,23 +32,23 @@ private slots:
         QTest::addColumn<QString>("Label");
         QTest::addColumn<QString>("Text");
         QTest::addColumn<bool>("Red");
-        const QString TensionOpens = Local("As,req = 36.48 cm2, As,prov = 48.25 cm2");
-        const QString CompressionOpens = Local("As,req = 2.23 cm2, As,prov = 8.04 cm2");
+        const QString TensionOpens = Localized("As,req = 36.48 cm2, As,prov = 48.25 cm2");
+        const QString CompressionOpens = Localized("As,req = 2.23 cm2, As,prov = 8.04 cm2");
         QTest::newRow("tension short")
             << "AsValikButton" << 12 << 2 << true << TensionOpens << "AstProvLabel"
-            << Local("Valitud tõmbearmatuur: 2 x 12, As,prov = 2.26 cm2") << true;
+            << Localized("Valitud tõmbearmatuur: 2 x 12, As,prov = 2.26 cm2") << true;
         QTest::newRow("tension enough")
             << "AsValikButton" << 28 << 6 << true << TensionOpens << "AstProvLabel"
-            << Local("Valitud tõmbearmatuur: 6 x 28, As,prov = 36.95 cm2") << false;
+            << Localized("Valitud tõmbearmatuur: 6 x 28, As,prov = 36.95 cm2") << false;
         QTest::newRow("tension cancelled")
             << "AsValikButton" << 12 << 2 << false << TensionOpens << "AstProvLabel"
-            << Local("Valitud tõmbearmatuur: 6 x 32, As,prov = 48.25 cm2") << false;
+            << Localized("Valitud tõmbearmatuur: 6 x 32, As,prov = 48.25 cm2") << false;
         QTest::newRow("compression short")
             << "AscValikButton" << 12 << 1 << true << CompressionOpens << "AscProvLabel"
-            << Local("Valitud survearmatuur: 1 x 12, As,prov = 1.13 cm2") << true;
+            << Localized("Valitud survearmatuur: 1 x 12, As,prov = 1.13 cm2") << true;
         QTest::newRow("compression enough")
             << "AscValikButton" << 12 << 2 << true << CompressionOpens << "AscProvLabel"
-            << Local("Valitud survearmatuur: 2 x 12, As,prov = 2.26 cm2") << false;
+            << Localized("Valitud survearmatuur: 2 x 12, As,prov = 2.26 cm2") << false;
     }
     void valitudFollows()
     {
@@ -86,7 +75,7 @@ private slots:
             Seen = Form->findChild<QLabel *>("Label2")->text();
             auto *Grid = Form->findChild<QTableWidget *>("ArmStringGrid");
             QTest::mouseClick(Grid->viewport(), Qt::LeftButton, {},
-                              Grid->visualItemRect(Grid->item(RowOf(D), Arv)).center());
+                              Grid->visualItemRect(Grid->item(GridRowOf(D), Arv)).center());
             if (Confirm)
                 QTest::mouseClick(Form->findChild<QPushButton *>("OKButton"), Qt::LeftButton);
             else

@@ -7,6 +7,7 @@
 #include "numformat.h"
 #include "ristloige.h"
 #include "rplristloige.h"
+#include "testsupport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,21 +29,10 @@
 
 namespace
 {
-// "12.5" typed with the locale's separator.
-QString Loc(const QString &Text)
+// Text as the user types it: every point is the locale's separator.
+QString Typed(QString Text)
 {
-    QString text = Text;
-    return text.replace(QLatin1Char('.'), DecimalSeparator());
-}
-
-// A message: "0.0..250.0" becomes "0,0..250,0" under a comma locale.
-QString LocMessage(const char *Text)
-{
-    QString text = QString::fromUtf8(Text);
-    for (qsizetype i = text.size() - 2; i > 0; --i)
-        if (text[i] == QLatin1Char('.') && text[i - 1].isDigit() && text[i + 1].isDigit())
-            text.replace(i, 1, DecimalSeparator());
-    return text;
+    return Text.replace(QLatin1Char('.'), DecimalSeparator());
 }
 
 struct TBox {
@@ -202,8 +192,8 @@ void TInputTest::filterWhileTyping()
     QCOMPARE(h->text(), QStringLiteral("123"));
     // Blanks, plus signs, exponents, Estonian letters and the other separator vanish.
     const QString other = DecimalSeparator() == QLatin1String(",") ? "." : ",";
-    Type(h, QString::fromUtf8("1 +e5õ") + other + Loc("5.5"));
-    QCOMPARE(h->text(), Loc("155.5"));
+    Type(h, QString::fromUtf8("1 +e5õ") + other + Localized("5.5"));
+    QCOMPARE(h->text(), Localized("155.5"));
     QTest::keyClick(h, Qt::Key_Tab);
     QCOMPARE(RL().h, 0.1555);
     QVERIFY(FBoxes.isEmpty());
@@ -220,7 +210,7 @@ void TInputTest::filterOnPaste()
     QCOMPARE(b->cursorPosition(), 1); // where the first blank stood
     QTest::keyClick(b, Qt::Key_Tab);
     QCOMPARE(RL().b, 0.3);
-    QCOMPARE(b->text(), Loc("300.0"));
+    QCOMPARE(b->text(), Localized("300.0"));
 }
 
 void TInputTest::bounds_data()
@@ -289,7 +279,7 @@ void TInputTest::bounds()
     QCOMPARE(FForm->IsRibbedSlab(), ribbed);
 
     QLineEdit *edit = Edit(field.constData());
-    Type(edit, Loc(typed));
+    Type(edit, Typed(typed));
     QTest::keyClick(edit, Qt::Key_Tab);
 
     const bool moment = field == "MsdEdit";
@@ -313,7 +303,7 @@ void TInputTest::bounds()
         QCOMPARE(BoxTexts(), QStringList());
         QVERIFY(!edit->hasFocus());
     } else {
-        QCOMPARE(BoxTexts(), QStringList{LocMessage(message.toUtf8().constData())});
+        QCOMPARE(BoxTexts(), QStringList{Localized(message.toUtf8().constData())});
         QTRY_VERIFY(edit->hasFocus()); // back in the rejected field
     }
 }
@@ -330,8 +320,8 @@ void TInputTest::warningBox()
     QCOMPARE(FBoxes[0].Icon, QMessageBox::Warning);
     QCOMPARE(FBoxes[0].Buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QTRY_VERIFY(h->hasFocus());
-    QCOMPARE(h->text(), Loc("500.0"));
-    QCOMPARE(h->selectedText(), Loc("500.0"));
+    QCOMPARE(h->text(), Localized("500.0"));
+    QCOMPARE(h->selectedText(), Localized("500.0"));
     QTest::keyClicks(h, "700");
     QTest::keyClick(h, Qt::Key_Return);
     QCOMPARE(FBoxes.size(), 1);
@@ -343,7 +333,7 @@ void TInputTest::unchangedFieldStoresShownValue()
 {
     RL().h = 0.50004; // shown as 500.0
     FForm->SetRLValues();
-    QCOMPARE(Edit("hEdit")->text(), Loc("500.0"));
+    QCOMPARE(Edit("hEdit")->text(), Localized("500.0"));
     QTest::mouseClick(Edit("hEdit"), Qt::LeftButton);
     QTest::keyClick(Edit("hEdit"), Qt::Key_Tab);
     QCOMPARE(RL().h, 0.5);
@@ -353,8 +343,8 @@ void TInputTest::unchangedFieldStoresShownValue()
 void TInputTest::coversFollowReducedHeight()
 {
     Enter("hEdit", QStringLiteral("70"));
-    QCOMPARE(Edit("aEdit")->text(), Loc("35.0"));
-    QCOMPARE(Edit("apEdit")->text(), Loc("35.0"));
+    QCOMPARE(Edit("aEdit")->text(), Localized("35.0"));
+    QCOMPARE(Edit("apEdit")->text(), Localized("35.0"));
     QCOMPARE(RL().a, 0.035);
     QVERIFY(FBoxes.isEmpty());
 }
@@ -419,7 +409,7 @@ void TInputTest::enterKey()
     if (ribbed)
         ClickTab(1);
     if (moment != 550.0)
-        Enter("MsdEdit", Loc(QString::number(moment)));
+        Enter("MsdEdit", Localized(QString::number(moment)));
     if (!ribbed)
         QCOMPARE(RL().NeedsCompressionSteel(), moment == 550.0);
 
@@ -469,7 +459,7 @@ void TInputTest::classBoxes()
     combo->setFocus(Qt::TabFocusReason);
     for (int i = 0; i < downs; ++i)
         QTest::keyClick(combo, Qt::Key_Down);
-    QCOMPARE(Child<QLabel>(label.toLatin1().constData())->text(), Loc(text));
+    QCOMPARE(Child<QLabel>(label.toLatin1().constData())->text(), Localized(text));
     const std::string name = combo->currentText().toStdString();
     const TRistLoige &rl = RL();
     QCOMPARE(box == "BetKlComboBox"
@@ -516,12 +506,12 @@ void TInputTest::tabSwitchKeepsEachShape()
 
     ClickTab(1);
     QVERIFY(FForm->IsRibbedSlab());
-    QCOMPARE(Edit("hEditRPL")->text(), Loc("500.0"));
-    QCOMPARE(Edit("bEditRPL")->text(), Loc("600.0"));
-    QCOMPARE(Edit("hfEdit")->text(), Loc("100.0"));
-    QCOMPARE(Edit("bwEdit")->text(), Loc("200.0"));
-    QCOMPARE(Edit("MsdEdit")->text(), Loc("550.00"));
-    QCOMPARE(Edit("aEdit")->text(), Loc("45.0"));
+    QCOMPARE(Edit("hEditRPL")->text(), Localized("500.0"));
+    QCOMPARE(Edit("bEditRPL")->text(), Localized("600.0"));
+    QCOMPARE(Edit("hfEdit")->text(), Localized("100.0"));
+    QCOMPARE(Edit("bwEdit")->text(), Localized("200.0"));
+    QCOMPARE(Edit("MsdEdit")->text(), Localized("550.00"));
+    QCOMPARE(Edit("aEdit")->text(), Localized("45.0"));
     QCOMPARE(concrete->currentText(), QStringLiteral("C25/30"));
     Enter("MsdEdit", QStringLiteral("120"));
     Enter("hfEdit", QStringLiteral("80"));
@@ -537,8 +527,8 @@ void TInputTest::tabSwitchKeepsEachShape()
     QCOMPARE(rect.BetKlass.Name, std::string("C30/37"));
     QCOMPARE(rect.AArmatuur.Arv, 5);
     QCOMPARE(rect.AArmatuur.D, 25);
-    QCOMPARE(Edit("hEdit")->text(), Loc("600.0"));
-    QCOMPARE(Edit("MsdEdit")->text(), Loc("300.00"));
+    QCOMPARE(Edit("hEdit")->text(), Localized("600.0"));
+    QCOMPARE(Edit("MsdEdit")->text(), Localized("300.00"));
     QCOMPARE(concrete->currentText(), QStringLiteral("C30/37"));
 
     ClickTab(1);
@@ -558,7 +548,7 @@ void TInputTest::tabClickStoresSharedField()
     QCOMPARE(StoredRistLoige->Msd, 321.0);
     QCOMPARE(RL().Msd, 550.0);
     ClickTab(0);
-    QCOMPARE(Edit("MsdEdit")->text(), Loc("321.00"));
+    QCOMPARE(Edit("MsdEdit")->text(), Localized("321.00"));
 
     // Ctrl+Tab from a field of the page being left: the field is stored on its way out.
     Type(Edit("hEdit"), QStringLiteral("650"));
@@ -573,7 +563,7 @@ void TInputTest::menuSwitchDropsUnsaved()
     Enter("hEdit", QStringLiteral("600"));
     ChooseSectionMenu(Qt::Key_R); // "&Ristkülik": the start-up rectangle, never saved
     QCOMPARE(RL().h, 0.5);
-    QCOMPARE(Edit("hEdit")->text(), Loc("500.0"));
+    QCOMPARE(Edit("hEdit")->text(), Localized("500.0"));
 
     Enter("hEdit", QStringLiteral("700"));
     ClickTab(1); // saves h = 700
@@ -604,18 +594,18 @@ void TInputTest::restoredValueOutOfBounds()
     const auto &rpl = static_cast<const TRPLRistLoige &>(RL());
     QCOMPARE(rpl.hf, 0.4);
     Enter("hfEdit", QStringLiteral("999"));
-    QCOMPARE(BoxTexts(), QStringList{LocMessage("Plaadi paksus peaks olema arv: 0.0..300.0")});
+    QCOMPARE(BoxTexts(), QStringList{Localized("Plaadi paksus peaks olema arv: 0.0..300.0")});
     QCOMPARE(rpl.hf, 0.3);
-    QCOMPARE(Edit("hfEdit")->text(), Loc("300.0"));
+    QCOMPARE(Edit("hfEdit")->text(), Localized("300.0"));
     QTRY_VERIFY(Edit("hfEdit")->hasFocus());
 }
 
 // h = 81.5 mm limits a to 40.75 mm, shown as 40.8: above its own bound once read back.
 void TInputTest::shownValueRoundedAboveBound()
 {
-    Enter("hEdit", Loc("81.5"));
+    Enter("hEdit", Localized("81.5"));
     QCOMPARE(RL().a * 1000, 40.75);
-    QCOMPARE(Edit("aEdit")->text(), Loc("40.8"));
+    QCOMPARE(Edit("aEdit")->text(), Localized("40.8"));
     // Passing through the field as it is shown is no error, and RL keeps the exact value.
     QTest::mouseClick(Edit("aEdit"), Qt::LeftButton);
     QTest::keyClick(Edit("aEdit"), Qt::Key_Tab);
@@ -624,7 +614,7 @@ void TInputTest::shownValueRoundedAboveBound()
     // A wrong value: one box, then the bound.
     Enter("aEdit", QStringLiteral("999"));
     QCOMPARE(BoxTexts(),
-             QStringList{LocMessage("Arvutuslik kaitsekiht peaks olema arv: 0.0..40.8")});
+             QStringList{Localized("Arvutuslik kaitsekiht peaks olema arv: 0.0..40.8")});
     QCOMPARE(RL().a * 1000, 40.75);
 }
 
@@ -643,7 +633,7 @@ void TInputTest::noNestedCheck()
         });
     QTest::mouseClick(Edit("bEdit"), Qt::LeftButton);
     disconnect(reactivate);
-    QCOMPARE(BoxTexts(), QStringList{LocMessage("Ristlõike kõrgus peaks olema arv: 0.0..2000.0")});
+    QCOMPARE(BoxTexts(), QStringList{Localized("Ristlõike kõrgus peaks olema arv: 0.0..2000.0")});
     QTRY_VERIFY(Edit("hEdit")->hasFocus());
     QCOMPARE(RL().b, 0.4);
     QCOMPARE(RL().h, 0.5);

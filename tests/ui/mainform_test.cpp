@@ -9,6 +9,7 @@
 #include "mainkordalform.h"
 #include "numformat.h"
 #include "ristloige.h"
+#include "testsupport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,16 +34,6 @@
 
 namespace
 {
-// "As = 36.48" becomes "As = 36,48" under a comma locale; "As,min" keeps its comma.
-QString Loc(const char *Text)
-{
-    QString text = QString::fromUtf8(Text);
-    for (int i = text.size() - 2; i > 0; --i)
-        if (text[i] == QLatin1Char('.') && text[i - 1].isDigit() && text[i + 1].isDigit())
-            text.replace(i, 1, DecimalSeparator());
-    return text;
-}
-
 const QColor Red(255, 0, 0);
 const QColor Navy(0, 0, 128);
 
@@ -177,22 +168,22 @@ void TMainFormTest::startsOnRectangleWithDefaults()
     QCOMPARE(Child<QTabWidget>("RLPageControl")->currentWidget(), Child<QWidget>("RKTabSheet"));
     QVERIFY(!FForm->IsRibbedSlab());
 
-    QCOMPARE(Child<QLineEdit>("hEdit")->text(), Loc("500.0"));
-    QCOMPARE(Child<QLineEdit>("bEdit")->text(), Loc("400.0"));
-    QCOMPARE(Child<QLineEdit>("MsdEdit")->text(), Loc("550.00"));
-    QCOMPARE(Child<QLineEdit>("aEdit")->text(), Loc("45.0"));
-    QCOMPARE(Child<QLineEdit>("apEdit")->text(), Loc("40.0"));
+    QCOMPARE(Child<QLineEdit>("hEdit")->text(), Localized("500.0"));
+    QCOMPARE(Child<QLineEdit>("bEdit")->text(), Localized("400.0"));
+    QCOMPARE(Child<QLineEdit>("MsdEdit")->text(), Localized("550.00"));
+    QCOMPARE(Child<QLineEdit>("aEdit")->text(), Localized("45.0"));
+    QCOMPARE(Child<QLineEdit>("apEdit")->text(), Localized("40.0"));
 
-    QCOMPARE(Text("fckLabel"), Loc("fck = 25.0 MPa"));
-    QCOMPARE(Text("fcdLabel"), Loc("fcd = 16.7 MPa"));
-    QCOMPARE(Text("gcLabel"), Loc("gc = 1.50"));
-    QCOMPARE(Text("alfaLabel"), Loc("alfa,cc = 1.00"));
+    QCOMPARE(Text("fckLabel"), Localized("fck = 25.0 MPa"));
+    QCOMPARE(Text("fcdLabel"), Localized("fcd = 16.7 MPa"));
+    QCOMPARE(Text("gcLabel"), Localized("gc = 1.50"));
+    QCOMPARE(Text("alfaLabel"), Localized("alfa,cc = 1.00"));
     for (const char *side : {"A", "Y"}) {
         const QByteArray s(side);
-        QCOMPARE(Text(s + "fykLabel"), Loc("fyk = 500.0 MPa"));
-        QCOMPARE(Text(s + "fydLabel"), Loc("fyd = 434.78 MPa"));
-        QCOMPARE(Text(s + "gsLabel"), Loc("gs = 1.15"));
-        QCOMPARE(Text(s + "EsLabel"), Loc("Es = 200.0 GPa"));
+        QCOMPARE(Text(s + "fykLabel"), Localized("fyk = 500.0 MPa"));
+        QCOMPARE(Text(s + "fydLabel"), Localized("fyd = 434.78 MPa"));
+        QCOMPARE(Text(s + "gsLabel"), Localized("gs = 1.15"));
+        QCOMPARE(Text(s + "EsLabel"), Localized("Es = 200.0 GPa"));
     }
 }
 
@@ -291,22 +282,23 @@ void TMainFormTest::results_data()
     QTest::addColumn<QString>("compression"); // empty: the compression controls are hidden
     QTest::addColumn<bool>("compressionShort");
 
-    QTest::newRow("550 defaults") << 550.0 << Loc("Arvutuslik tõmbearmatuur   As = 36.48 cm2")
+    QTest::newRow("550 defaults") << 550.0 << Localized("Arvutuslik tõmbearmatuur   As = 36.48 cm2")
                                   << 36.477 << false
-                                  << Loc("Arvutuslik survearmatuur   As' = 2.23 cm2") << false;
-    QTest::newRow("400 single") << 400.0 << Loc("Arvutuslik tõmbearmatuur   As = 24.53 cm2")
+                                  << Localized("Arvutuslik survearmatuur   As' = 2.23 cm2")
+                                  << false;
+    QTest::newRow("400 single") << 400.0 << Localized("Arvutuslik tõmbearmatuur   As = 24.53 cm2")
                                 << 24.53 << false << QString() << false;
     QTest::newRow("0 minimum") << 0.0
-                               << Loc("Arvutuslik tõmbearmatuur   As = 0.00 cm2"
-                                      " < As,min = 2.43 cm2")
+                               << Localized("Arvutuslik tõmbearmatuur   As = 0.00 cm2"
+                                            " < As,min = 2.43 cm2")
                                << 2.427 << false << QString() << false;
     QTest::newRow("2000 both over max")
-        << 2000.0 << Loc("Arvutuslik tõmbearmatuur   As = 116.84 cm2 > As,max = 80.00 cm2")
-        << 116.84 << true << Loc("Arvutuslik survearmatuur   As' = 89.58 cm2 > As,max = 80.00 cm2")
-        << true;
+        << 2000.0 << Localized("Arvutuslik tõmbearmatuur   As = 116.84 cm2 > As,max = 80.00 cm2")
+        << 116.84 << true
+        << Localized("Arvutuslik survearmatuur   As' = 89.58 cm2 > As,max = 80.00 cm2") << true;
     QTest::newRow("1500 tension over max")
-        << 1500.0 << Loc("Arvutuslik tõmbearmatuur   As = 89.13 cm2 > As,max = 80.00 cm2") << 89.13
-        << true << Loc("Arvutuslik survearmatuur   As' = 59.46 cm2") << true;
+        << 1500.0 << Localized("Arvutuslik tõmbearmatuur   As = 89.13 cm2 > As,max = 80.00 cm2")
+        << 89.13 << true << Localized("Arvutuslik survearmatuur   As' = 59.46 cm2") << true;
 }
 
 void TMainFormTest::results()
@@ -323,7 +315,7 @@ void TMainFormTest::results()
     QCOMPARE(Child<QLineEdit>("MsdEdit")->text(), FormatFloat(msd, 2));
     QCOMPARE(Text("AstLabel"), tension);
     QVERIFY(std::abs(rl.AArmatuur.AsReq - asReq) < 0.005);
-    QCOMPARE(Text("AstProvLabel"), Loc("Valitud tõmbearmatuur: 6 x 32, As,prov = 48.25 cm2"));
+    QCOMPARE(Text("AstProvLabel"), Localized("Valitud tõmbearmatuur: 6 x 32, As,prov = 48.25 cm2"));
     const QColor face = QApplication::palette().color(QPalette::Button);
     QCOMPARE(Background(Label("AstProvLabel")), tensionShort ? Red : face);
 
@@ -333,7 +325,8 @@ void TMainFormTest::results()
     if (needed) {
         QCOMPARE(Text("AscLabel"), compression);
         QCOMPARE(rl.YArmatuur.AsReq, rl.Asc * 10000);
-        QCOMPARE(Text("AscProvLabel"), Loc("Valitud survearmatuur: 4 x 16, As,prov = 8.04 cm2"));
+        QCOMPARE(Text("AscProvLabel"),
+                 Localized("Valitud survearmatuur: 4 x 16, As,prov = 8.04 cm2"));
         QCOMPARE(Background(Label("AscProvLabel")), compressionShort ? Red : face);
     }
 
@@ -357,7 +350,7 @@ void TMainFormTest::hiddenCompressionKeepsItsTexts()
     QCOMPARE(Text("AscLabel"), asc);
     QCOMPARE(Background(Label("AscProvLabel")), Red);
     SetMoment(550.0);
-    QCOMPARE(Text("AscLabel"), Loc("Arvutuslik survearmatuur   As' = 2.23 cm2"));
+    QCOMPARE(Text("AscLabel"), Localized("Arvutuslik survearmatuur   As' = 2.23 cm2"));
     QCOMPARE(Background(Label("AscProvLabel")), QApplication::palette().color(QPalette::Button));
 }
 
@@ -370,11 +363,13 @@ void TMainFormTest::barShortfall_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("red");
     QTest::newRow("2 x 12 tension")
-        << true << 2 << 12 << 1 << Loc("Valitud tõmbearmatuur: 2 x 12, As,prov = 2.26 cm2") << true;
+        << true << 2 << 12 << 1 << Localized("Valitud tõmbearmatuur: 2 x 12, As,prov = 2.26 cm2")
+        << true;
     QTest::newRow("tension exactly enough") << true << 6 << 32 << 0 << QString() << false;
     QTest::newRow("tension a hair short") << true << 6 << 32 << -1 << QString() << true;
     QTest::newRow("1 x 6 compression")
-        << false << 1 << 6 << 1 << Loc("Valitud survearmatuur: 1 x 6, As,prov = 0.28 cm2") << true;
+        << false << 1 << 6 << 1 << Localized("Valitud survearmatuur: 1 x 6, As,prov = 0.28 cm2")
+        << true;
     QTest::newRow("compression exactly enough") << false << 4 << 16 << 0 << QString() << false;
 }
 
@@ -449,9 +444,9 @@ void TMainFormTest::notDesignable()
     rl.a = 0.045;
     rl.ap = 0.04;
     SetMoment(550.0);
-    QCOMPARE(Text("AstLabel"), Loc("Arvutuslik tõmbearmatuur   As = 36.48 cm2"));
+    QCOMPARE(Text("AstLabel"), Localized("Arvutuslik tõmbearmatuur   As = 36.48 cm2"));
     QVERIFY(Shown("YArmKlGroupBox"));
-    QCOMPARE(Text("AscLabel"), Loc("Arvutuslik survearmatuur   As' = 2.23 cm2"));
+    QCOMPARE(Text("AscLabel"), Localized("Arvutuslik survearmatuur   As' = 2.23 cm2"));
 }
 
 void TMainFormTest::drawingFillsItsBox()
@@ -490,7 +485,7 @@ void TMainFormTest::valikButtonsOpenTheirLayer()
         QCOMPARE(layer, QByteArray(button) == "AsValikButton" ? 0 : 1);
     }
     // Closed without OK: the bars stay as they were.
-    QCOMPARE(Text("AstProvLabel"), Loc("Valitud tõmbearmatuur: 6 x 32, As,prov = 48.25 cm2"));
+    QCOMPARE(Text("AstProvLabel"), Localized("Valitud tõmbearmatuur: 6 x 32, As,prov = 48.25 cm2"));
 }
 
 void TMainFormTest::physMemText_data()
@@ -503,8 +498,9 @@ void TMainFormTest::physMemText_data()
     QTest::newRow("1 PiB") << quint64(1ULL << 50) << "1073741824 MB";
     QTest::newRow("nothing") << quint64(0) << "0 MB";
     QTest::newRow("remainder below 1 kB dropped") << quint64(1023) << "0 MB";
-    QTest::newRow("a tenth") << quint64(102503ULL * 1024) << Loc("100.1 MB");
-    QTest::newRow("half a tenth rounds up") << quint64((7 * 1024 + 256) * 1024ULL) << Loc("7.3 MB");
+    QTest::newRow("a tenth") << quint64(102503ULL * 1024) << Localized("100.1 MB");
+    QTest::newRow("half a tenth rounds up")
+        << quint64((7 * 1024 + 256) * 1024ULL) << Localized("7.3 MB");
     QTest::newRow("rounds to whole, no separator")
         << quint64((5 * 1024 + 1000) * 1024ULL) << "6 MB";
 }
