@@ -11,9 +11,10 @@ namespace
 constexpr double DefaultRK[4] = {0.4, 0.5, 0.045, 0.04}; // b, h, a, ap in m
 constexpr double DefaultMsd = 550.0;                     // kNm
 
-bool Finite(std::initializer_list<double> values)
+// True when every argument is a finite number.
+template <typename... T> bool Finite(T... Values)
 {
-    return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
+    return (std::isfinite(Values) && ...);
 }
 } // namespace
 
@@ -96,8 +97,8 @@ bool TRistLoige::NeedsCompressionSteel() const
 bool TRistLoige::HasDesignableInputs() const
 {
     const double A = DesignCompressiveStress();
-    return Finite({b, h, a, ap, Msd, d, d2, mulim, omegalim, Asmin, Asmax, A, AArmKlass.fyd,
-                   YArmKlass.fycd}) &&
+    return Finite(b, h, a, ap, Msd, d, d2, mulim, omegalim, Asmin, Asmax, A, AArmKlass.fyd,
+                  YArmKlass.fycd) &&
            b > 0 && h > 0 && d > 0 && a >= 0 && ap >= 0 && Msd >= 0 && A > 0 && AArmKlass.fyd > 0 &&
            YArmKlass.fycd > 0;
 }
@@ -111,7 +112,7 @@ bool TRistLoige::RejectDesign()
 
 bool TRistLoige::AcceptDesign()
 {
-    if (!Finite({As, Asc, lambdax, x}) || As < 0 || Asc < 0)
+    if (!Finite(As, Asc, lambdax, x) || As < 0 || Asc < 0)
         return RejectDesign();
     return true;
 }
@@ -175,7 +176,7 @@ int TRistLoige::TView::Pixel(double p)
 
 bool TRistLoige::FitExtent(int W, int H, TView &View) const
 {
-    if (W <= 0 || H <= 0 || !Finite({ExtXMin, ExtYMin, ExtWidth, ExtHeight}) || !(ExtWidth > 0) ||
+    if (W <= 0 || H <= 0 || !Finite(ExtXMin, ExtYMin, ExtWidth, ExtHeight) || !(ExtWidth > 0) ||
         !(ExtHeight > 0))
         return false;
     if (H / ExtHeight <= W / ExtWidth)
@@ -184,7 +185,7 @@ bool TRistLoige::FitExtent(int W, int H, TView &View) const
         View.s = 0.96 * W / ExtWidth;
     View.ox = W / 2.0 - (ExtWidth / 2 + ExtXMin) * View.s;
     View.oy = H / 2.0 - (ExtHeight / 2 + ExtYMin) * View.s;
-    return Finite({View.s, View.ox, View.oy});
+    return Finite(View.s, View.ox, View.oy);
 }
 
 void TRistLoige::SetPen(TCanvas &Canvas, TPenStyle Style, TColor Color, int Width)
