@@ -2,6 +2,7 @@
 // scale rule: s = 0.96 H / ExtHeight or 0.96 W / ExtWidth, whichever is smaller, the extent
 // centred, every coordinate rounded to the nearest pixel with ties to even.
 #include "classes.h"
+#include "designedsection.h"
 #include "recordingcanvas.h"
 #include "ristloige.h"
 #include "rplristloige.h"
@@ -80,20 +81,6 @@ class DrawTest : public ::testing::Test
 protected:
     TClassesScope Classes;
 
-    // A section with its default inputs and the given moment, designed as the main window
-    // does before it draws.
-    static std::unique_ptr<TRistLoige> Section(bool Ribbed, double Msd)
-    {
-        std::unique_ptr<TRistLoige> rl;
-        if (Ribbed)
-            rl = std::make_unique<TRPLRistLoige>();
-        else
-            rl = std::make_unique<TRistLoige>();
-        rl->Msd = Msd;
-        rl->CalcDesignValues();
-        rl->Calculate();
-        return rl;
-    }
     static std::vector<TElement> Drawn(TRistLoige &RL, int W, int H)
     {
         TRecordingCanvas canvas;
@@ -137,7 +124,7 @@ TEST_F(DrawTest, DefaultSectionsDrawFiveElementsInOrderWithTheirStyles)
 {
     for (const TExample &ex : Examples) {
         SCOPED_TRACE(ex.Name);
-        auto rl = Section(ex.Ribbed, 550.0);
+        auto rl = DesignedSection(ex.Ribbed, 550.0);
         ASSERT_TRUE(rl->NeedsCompressionSteel());
         const auto e = Drawn(*rl, ex.W, ex.H);
         ASSERT_EQ(e.size(), 5u);
@@ -157,7 +144,7 @@ TEST_F(DrawTest, DefaultSectionsDrawFiveElementsInOrderWithTheirStyles)
 TEST_F(DrawTest, PixelTiesGoToTheEvenPixel)
 {
     // 0.5 x 0.5 on 105 x 100: s 192, ox 4.5, oy 2, so the sides fall at 4.5 and 100.5.
-    auto rl = Section(false, 550.0);
+    auto rl = DesignedSection(false, 550.0);
     rl->b = rl->h = 0.5;
     const auto e = Drawn(*rl, 105, 100);
     ASSERT_GE(e.size(), 3u);
@@ -178,7 +165,7 @@ TEST_F(DrawTest, RibbedSlabStressBlockAndAxisFollowTheFlangeThickness)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.StressBlock);
-        auto rl = Section(true, 550.0);
+        auto rl = DesignedSection(true, 550.0);
         rl->lambdax = c.lambdax;
         rl->x = c.x;
         const auto e = Drawn(*rl, 380, 211);
@@ -197,7 +184,7 @@ TEST_F(DrawTest, NoCompressionLineWhenNoneIsNeeded)
     } const cases[] = {{false, 400.0}, {false, 0.0}, {true, 300.0}, {true, 450.0}};
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << (c.Ribbed ? "ribbed " : "rectangle ") << c.Msd);
-        auto rl = Section(c.Ribbed, c.Msd);
+        auto rl = DesignedSection(c.Ribbed, c.Msd);
         ASSERT_GT(rl->ap, 0.0);
         const auto e = Drawn(*rl, 380, 211);
         ASSERT_EQ(e.size(), 4u);
@@ -229,7 +216,7 @@ TEST_F(DrawTest, EmptySectionOrSurfaceDrawsNothing)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.Name);
-        auto rl = Section(c.Ribbed, 550.0);
+        auto rl = DesignedSection(c.Ribbed, 550.0);
         rl->b = c.b;
         rl->h = c.h;
         if (auto *rpl = dynamic_cast<TRPLRistLoige *>(rl.get())) {

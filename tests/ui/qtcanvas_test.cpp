@@ -4,6 +4,7 @@
 // Set KORDAL_CANVAS_PNG_DIR to a folder to have the two default drawings saved there as
 // rectangle.png and ribbed.png for a look by eye.
 #include "classes.h"
+#include "designedsection.h"
 #include "qtcanvas.h"
 #include "ristloige.h"
 #include "rplristloige.h"
@@ -31,14 +32,7 @@ QImage Blank(int W, int H)
 // A default section at the given moment, designed, drawn on a white W x H image.
 QImage Drawing(bool Ribbed, double Msd, int W = 380, int H = 211)
 {
-    std::unique_ptr<TRistLoige> rl;
-    if (Ribbed)
-        rl = std::make_unique<TRPLRistLoige>();
-    else
-        rl = std::make_unique<TRistLoige>();
-    rl->Msd = Msd;
-    rl->CalcDesignValues();
-    rl->Calculate();
+    const auto rl = DesignedSection(Ribbed, Msd);
     QImage image = Blank(W, H);
     TQtCanvas canvas(image);
     rl->Draw(canvas, W, H);
