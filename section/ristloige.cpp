@@ -103,37 +103,44 @@ bool TRistLoige::HasDesignableInputs() const
            YArmKlass.fycd > 0;
 }
 
-bool TRistLoige::RejectDesign()
+TDesignFault TRistLoige::InputFault() const
+{
+    return b > 0 && h > 0 && d > 0 ? TDesignFault::Inputs : TDesignFault::Dimensions;
+}
+
+bool TRistLoige::RejectDesign(TDesignFault Why)
 {
     x = lambdax = As = Asc = 0.0;
     AscOverMax = AsUnderMin = AsOverMax = false;
+    Fault = Why;
     return false;
 }
 
 bool TRistLoige::AcceptDesign()
 {
     if (!Finite(As, Asc, lambdax, x) || As < 0 || Asc < 0)
-        return RejectDesign();
+        return RejectDesign(TDesignFault::Inputs);
+    Fault = TDesignFault::None;
     return true;
 }
 
 bool TRistLoige::Calculate()
 {
     if (!HasDesignableInputs())
-        return RejectDesign();
+        return RejectDesign(InputFault());
     const double A = DesignCompressiveStress();
     const double fyd = AArmKlass.fyd;
     const double fycd = YArmKlass.fycd;
     // Divisors are checked, not just the inputs: b d^2 of a tiny section underflows to 0.
     const double concrete = A * 1000 * b * d * d;
     if (!(concrete > 0))
-        return RejectDesign();
+        return RejectDesign(TDesignFault::Dimensions);
     const double mu = Msd / concrete;
     if (NeedsCompressionSteel()) {
         // Without a lever arm between the bar layers (d = d2) no compression steel can help.
         const double lever = (d - d2) * fycd * 1000;
         if (!(lever > 0))
-            return RejectDesign();
+            return RejectDesign(TDesignFault::Covers);
         Asc = (Msd - mulim * A * b * d * d * 1000) / lever;
         AscOverMax = Asc > Asmax;
         As = omegalim * A * b * d / fyd + fycd * Asc / fyd;

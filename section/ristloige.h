@@ -23,9 +23,10 @@
 //   otherwise:   omega = 1 - sqrt(1 - 2 mu),  As = omega A b d / fyd,  lambdax = omega d
 //   x = lambdax / 0.8;  AsUnderMin = As < Asmin;  AsOverMax = As > Asmax;  AscOverMax = Asc > Asmax
 //
-// Calculate returns false, with every result zeroed, when the section cannot be designed:
-// a zero or negative dimension or strength, a negative moment or cover, compression steel
-// needed without a lever arm (d = d2), or any result that would not be a finite number.
+// Calculate returns false, with every result zeroed, when the section cannot be designed, and
+// says why in Fault: a zero or negative dimension (Dimensions), compression steel needed
+// without a lever arm, d = d2 (Covers), anything else: a negative moment or cover, a strength
+// that is not positive, a result that would not be a finite number (Inputs).
 //
 // Callers write the inputs, then CalcDesignValues, then Calculate, then read the results.
 #pragma once
@@ -34,6 +35,9 @@
 #include "armklass.h"
 #include "betklass.h"
 #include "canvas.h"
+
+// Why the last Calculate could not design the section.
+enum class TDesignFault { None, Dimensions, Covers, Inputs };
 
 class TRistLoige
 {
@@ -85,6 +89,7 @@ public:
     bool AscOverMax = false;
     bool AsUnderMin = false;
     bool AsOverMax = false;
+    TDesignFault Fault = TDesignFault::None; // set by every Calculate
 
     double ExtXMin = 0.0, ExtYMin = 0.0, ExtXMax = 0.0, ExtYMax = 0.0; // m
     double ExtWidth = 0.0, ExtHeight = 0.0;                            // m
@@ -94,8 +99,10 @@ protected:
     double DesignCompressiveStress() const { return BetKlass.alfacc * BetKlass.fcd; }
     // The inputs and materials every design needs: finite, positive sizes and strengths.
     bool HasDesignableInputs() const;
-    // Zeroes x, lambdax, As, Asc and the flags, and returns false.
-    bool RejectDesign();
+    // Zeroes x, lambdax, As, Asc and the flags, records Why, and returns false.
+    bool RejectDesign(TDesignFault Why);
+    // The fault of inputs that HasDesignableInputs refuses.
+    TDesignFault InputFault() const;
     // Checks the results just computed; rejects them unless all are finite and As, Asc >= 0.
     bool AcceptDesign();
 

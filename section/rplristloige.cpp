@@ -97,9 +97,10 @@ bool TRPLRistLoige::Calculate()
 {
     // A slab without a rib has nowhere to put its tension bars, and a flange thicker than
     // the whole section (h reduced after hf was entered) leaves no T to design.
-    if (!HasDesignableInputs() || !std::isfinite(bw) || !std::isfinite(hf) || !(bw > 0) || hf < 0 ||
-        hf > h)
-        return RejectDesign();
+    if (!HasDesignableInputs())
+        return RejectDesign(InputFault());
+    if (!std::isfinite(bw) || !std::isfinite(hf) || !(bw > 0) || hf < 0 || hf > h)
+        return RejectDesign(TDesignFault::Dimensions);
     const double A = DesignCompressiveStress();
     const double fyd = AArmKlass.fyd;
     const double fycd = YArmKlass.fycd;
@@ -125,10 +126,10 @@ bool TRPLRistLoige::Calculate()
         } else {
             const double divisor = A * bw * d * d;
             if (divisor == 0.0)
-                return RejectDesign();
+                return RejectDesign(TDesignFault::Dimensions);
             const double mu = (0.001 * Msd - M2() - fycd * Asc * (d - d2)) / divisor;
             if (1 - 2 * mu < 0)
-                return RejectDesign();
+                return RejectDesign(TDesignFault::Inputs);
             omega = 1 - std::sqrt(1 - 2 * mu);
             As = (omega * A * bw * d + A * (b - bw) * hf) / fyd;
         }
@@ -139,10 +140,10 @@ bool TRPLRistLoige::Calculate()
         } else {
             const double divisor = A * 1000 * b * d * d;
             if (divisor == 0.0)
-                return RejectDesign();
+                return RejectDesign(TDesignFault::Dimensions);
             const double mu = (Msd - fycd * 1000 * Asc * (d - d2)) / divisor;
             if (1 - 2 * mu < 0)
-                return RejectDesign();
+                return RejectDesign(TDesignFault::Inputs);
             omega = 1 - std::sqrt(1 - 2 * mu);
             As = omega * A * b * d / fyd;
         }

@@ -6,6 +6,7 @@
 #include "classes.h"
 #include "numformat.h"
 #include "qtcanvas.h"
+#include "resultlines.h"
 #include "ristloige.h"
 #include "rplristloige.h"
 
@@ -64,22 +65,6 @@ void FillClassComboBox(QComboBox *Box, const TList &List, int First, const std::
     }
 }
 
-// Why the section cannot be designed, in the words of the result line. Dimensions first:
-// without a width or a height there is no section at all; then the covers, which leave the
-// compression bars no lever arm when both reach the middle of the section.
-QString NotDesignableText(const TRistLoige &RL, bool IsRPL)
-{
-    bool noSize = !(RL.b > 0.0) || !(RL.h > 0.0);
-    if (IsRPL) {
-        const auto &rpl = static_cast<const TRPLRistLoige &>(RL);
-        noSize = noSize || !(rpl.bw > 0.0) || rpl.hf > rpl.h; // no rib, or no T left
-    }
-    if (noSize)
-        return QString::fromUtf8("Ristlõiget ei saa arvutada: kontrolli mõõtmeid");
-    if (!(RL.d > RL.d2))
-        return QString::fromUtf8("Ristlõiget ei saa arvutada: kontrolli kaitsekihte a ja a'");
-    return QString::fromUtf8("Ristlõiget ei saa arvutada: kontrolli lähteandmeid");
-}
 } // namespace
 
 TMainKordalForm::TMainKordalForm(QWidget *Parent)
@@ -245,71 +230,24 @@ void TMainKordalForm::SetRLValues()
 
 void TMainKordalForm::SetResults()
 {
-    if (RL->Calculate()) {
-        ShowTensionResult();
-        if (RL->NeedsCompressionSteel())
-            ShowCompressionResult();
-        else
-            SetCompressionVisible(false);
-    } else {
-        ShowNotDesignable();
+    RL->Calculate();
+    const TResultLines lines = DescribeResults(*RL);
+    SetCaption(ui->AstLabel, lines.Tension);
+    RL->AArmatuur.AsReq = lines.TensionReq;
+    SetCaption(ui->AstProvLabel, lines.TensionBars);
+    SetShortfall(ui->AstProvLabel, lines.TensionShort);
+    // A hidden compression group keeps what it showed last.
+    ui->AscLabel->setVisible(lines.Compression);
+    ui->YArmKlGroupBox->setVisible(lines.Compression);
+    ui->AscValikButton->setVisible(lines.Compression);
+    ui->AscProvLabel->setVisible(lines.Compression);
+    if (lines.Compression) {
+        SetCaption(ui->AscLabel, lines.CompressionText);
+        RL->YArmatuur.AsReq = lines.CompressionReq;
+        SetCaption(ui->AscProvLabel, lines.CompressionBars);
+        SetShortfall(ui->AscProvLabel, lines.CompressionShort);
     }
     ImageCreate();
-}
-
-void TMainKordalForm::ShowTensionResult()
-{
-    QString text = Format("Arvutuslik tõmbearmatuur   As = %.2f cm2", {RL->As * 10000});
-    if (RL->AsUnderMin)
-        text += Format(" < As,min = %.2f cm2", {RL->Asmin * 10000});
-    if (RL->AsOverMax)
-        text += Format(" > As,max = %.2f cm2", {RL->Asmax * 10000});
-    SetCaption(ui->AstLabel, text);
-
-    // The bars must cover at least the minimum area.
-    TArmatuurid &bars = RL->AArmatuur;
-    bars.AsReq = RL->AsUnderMin ? RL->Asmin * 10000 : RL->As * 10000;
-    SetCaption(ui->AstProvLabel, Format("Valitud tõmbearmatuur: %d x %d, As,prov = %.2f cm2",
-                                        {bars.Arv, bars.D, bars.AsProv}));
-    SetShortfall(ui->AstProvLabel, bars.AsReq > bars.AsProv);
-}
-
-void TMainKordalForm::ShowCompressionResult()
-{
-    SetCompressionVisible(true);
-    QString text = Format("Arvutuslik survearmatuur   As' = %.2f cm2", {RL->Asc * 10000});
-    if (RL->AscOverMax)
-        text += Format(" > As,max = %.2f cm2", {RL->Asmax * 10000});
-    SetCaption(ui->AscLabel, text);
-
-    TArmatuurid &bars = RL->YArmatuur;
-    bars.AsReq = RL->Asc * 10000;
-    SetCaption(ui->AscProvLabel, Format("Valitud survearmatuur: %d x %d, As,prov = %.2f cm2",
-                                        {bars.Arv, bars.D, bars.AsProv}));
-    SetShortfall(ui->AscProvLabel, bars.AsReq > bars.AsProv);
-}
-
-void TMainKordalForm::SetCompressionVisible(bool Visible)
-{
-    ui->AscLabel->setVisible(Visible);
-    ui->YArmKlGroupBox->setVisible(Visible);
-    ui->AscValikButton->setVisible(Visible);
-    ui->AscProvLabel->setVisible(Visible);
-}
-
-// No figures of earlier inputs stay on the screen: the tension line says why nothing can be
-// computed, nothing is required of the bars, and the compression controls go away.
-void TMainKordalForm::ShowNotDesignable()
-{
-    SetCaption(ui->AstLabel, NotDesignableText(*RL, IsRPL));
-    RL->AArmatuur.AsReq = 0.0;
-    RL->YArmatuur.AsReq = 0.0;
-    const TArmatuurid &bars = RL->AArmatuur;
-    SetCaption(ui->AstProvLabel, Format("Valitud tõmbearmatuur: %d x %d, As,prov = %.2f cm2",
-                                        {bars.Arv, bars.D, bars.AsProv}));
-    SetShortfall(ui->AstProvLabel, false);
-    SetShortfall(ui->AscProvLabel, false);
-    SetCompressionVisible(false);
 }
 
 // Drawing -----------------------------------------------------------------------------------

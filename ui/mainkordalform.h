@@ -65,12 +65,6 @@ private:
     void AsValikButtonClick();
     void AscValikButtonClick();
 
-    // Parts of SetResults.
-    void ShowTensionResult();
-    void ShowCompressionResult();
-    void SetCompressionVisible(bool Visible);
-    void ShowNotDesignable();
-
     QImage FImage; // RistLImage's picture, in device pixels
 
     // --- Input handling (mainkordalform_input.cpp) ---

@@ -9,6 +9,7 @@
 
 #include "classes.h"
 #include "comproc.h"
+#include "inputfields.h"
 #include "numformat.h"
 #include "ristloige.h"
 #include "rplristloige.h"
@@ -19,21 +20,16 @@
 #include <QScopedValueRollback>
 #include <QTabBar>
 
-#include <algorithm>
 #include <array>
-#include <cmath>
 
-// One row of the field table: where the value goes, in which unit, and its bounds.
+// One row of the field table: the quantity, where the value goes, and the handlers.
 struct TMainKordalForm::TNumField {
     enum class TPage { Both, Rectangle, RibbedSlab };
     QLineEdit *Ui::TMainKordalForm::*Edit;
     TPage Page;
+    TQuantity Quantity; // its unit, bounds and warning
     // The section's field that receives the value; null when RL is not of the field's shape.
     double *(*Target)(TRistLoige &RL);
-    double Scale; // display units per stored unit: 1000 for mm against m, 1 for kNm
-    int Decimals; // of the restore text
-    double (*Upper)(const TRistLoige &RL);
-    const char *Message; // receives the lower and the upper bound
     void (TMainKordalForm::*Change)();
     void (TMainKordalForm::*Exit)();
     bool (TMainKordalForm::*KeyPress)(int Key);
@@ -46,15 +42,6 @@ TRPLRistLoige *AsRibbedSlab(TRistLoige &RL)
     return dynamic_cast<TRPLRistLoige *>(&RL);
 }
 
-double FixedUpper2000(const TRistLoige &)
-{
-    return 2000.0;
-}
-
-const char *const HeightMessage = "Ristlõike kõrgus peaks olema arv: %.1f..%.1f";
-const char *const WidthMessage = "Ristlõike laius peaks olema arv: %.1f..%.1f";
-const char *const CoverMessage = "Arvutuslik kaitsekiht peaks olema arv: %.1f..%.1f";
-
 enum : int { hField, bField, hRPLField, bRPLField, hfField, bwField, MsdField, aField, apField };
 } // namespace
 
@@ -62,43 +49,35 @@ const TMainKordalForm::TNumField &TMainKordalForm::NumField(int Field)
 {
     using TPage = TNumField::TPage;
     using TForm = TMainKordalForm;
+    using Q = TQuantity;
     static const std::array<TNumField, NumFieldCount> fields{{
-        {&Ui::TMainKordalForm::hEdit, TPage::Rectangle, [](TRistLoige &RL) { return &RL.h; },
-         1000.0, 1, FixedUpper2000, HeightMessage, &TForm::hEditChange, &TForm::hEditExit,
-         &TForm::hEditKeyPress},
-        {&Ui::TMainKordalForm::bEdit, TPage::Rectangle, [](TRistLoige &RL) { return &RL.b; },
-         1000.0, 1, FixedUpper2000, WidthMessage, &TForm::bEditChange, &TForm::bEditExit,
-         &TForm::bEditKeyPress},
-        {&Ui::TMainKordalForm::hEditRPL, TPage::RibbedSlab, [](TRistLoige &RL) { return &RL.h; },
-         1000.0, 1, FixedUpper2000, HeightMessage, &TForm::hEditRPLChange, &TForm::hEditRPLExit,
+        {&Ui::TMainKordalForm::hEdit, TPage::Rectangle, Q::h, [](TRistLoige &RL) { return &RL.h; },
+         &TForm::hEditChange, &TForm::hEditExit, &TForm::hEditKeyPress},
+        {&Ui::TMainKordalForm::bEdit, TPage::Rectangle, Q::b, [](TRistLoige &RL) { return &RL.b; },
+         &TForm::bEditChange, &TForm::bEditExit, &TForm::bEditKeyPress},
+        {&Ui::TMainKordalForm::hEditRPL, TPage::RibbedSlab, Q::h,
+         [](TRistLoige &RL) { return &RL.h; }, &TForm::hEditRPLChange, &TForm::hEditRPLExit,
          &TForm::hEditRPLKeyPress},
-        {&Ui::TMainKordalForm::bEditRPL, TPage::RibbedSlab, [](TRistLoige &RL) { return &RL.b; },
-         1000.0, 1, FixedUpper2000, WidthMessage, &TForm::bEditRPLChange, &TForm::bEditRPLExit,
+        {&Ui::TMainKordalForm::bEditRPL, TPage::RibbedSlab, Q::b,
+         [](TRistLoige &RL) { return &RL.b; }, &TForm::bEditRPLChange, &TForm::bEditRPLExit,
          &TForm::bEditRPLKeyPress},
-        {&Ui::TMainKordalForm::hfEdit, TPage::RibbedSlab,
+        {&Ui::TMainKordalForm::hfEdit, TPage::RibbedSlab, Q::hf,
          [](TRistLoige &RL) {
              TRPLRistLoige *rpl = AsRibbedSlab(RL);
              return rpl ? &rpl->hf : nullptr;
          },
-         1000.0, 1, [](const TRistLoige &RL) { return RL.h * 1000; },
-         "Plaadi paksus peaks olema arv: %.1f..%.1f", &TForm::hfEditChange, &TForm::hfEditExit,
-         &TForm::hfEditKeyPress},
-        {&Ui::TMainKordalForm::bwEdit, TPage::RibbedSlab,
+         &TForm::hfEditChange, &TForm::hfEditExit, &TForm::hfEditKeyPress},
+        {&Ui::TMainKordalForm::bwEdit, TPage::RibbedSlab, Q::bw,
          [](TRistLoige &RL) {
              TRPLRistLoige *rpl = AsRibbedSlab(RL);
              return rpl ? &rpl->bw : nullptr;
          },
-         1000.0, 1, FixedUpper2000, "Ribi laius peaks olema arv: %.1f..%.1f", &TForm::bwEditChange,
-         &TForm::bwEditExit, &TForm::bwEditKeyPress},
-        {&Ui::TMainKordalForm::MsdEdit, TPage::Both, [](TRistLoige &RL) { return &RL.Msd; }, 1.0, 2,
-         [](const TRistLoige &) { return 10000.0; },
-         "Arvutuslik paindemoment peaks olema arv: %.1f..%.1f", &TForm::MsdEditChange,
-         &TForm::MsdEditExit, &TForm::MsdEditKeyPress},
-        {&Ui::TMainKordalForm::aEdit, TPage::Both, [](TRistLoige &RL) { return &RL.a; }, 1000.0, 1,
-         [](const TRistLoige &RL) { return 0.5 * RL.h * 1000; }, CoverMessage, &TForm::aEditChange,
-         &TForm::aEditExit, &TForm::aEditKeyPress},
-        {&Ui::TMainKordalForm::apEdit, TPage::Both, [](TRistLoige &RL) { return &RL.ap; }, 1000.0,
-         1, [](const TRistLoige &RL) { return 0.5 * RL.h * 1000; }, CoverMessage,
+         &TForm::bwEditChange, &TForm::bwEditExit, &TForm::bwEditKeyPress},
+        {&Ui::TMainKordalForm::MsdEdit, TPage::Both, Q::Msd, [](TRistLoige &RL) { return &RL.Msd; },
+         &TForm::MsdEditChange, &TForm::MsdEditExit, &TForm::MsdEditKeyPress},
+        {&Ui::TMainKordalForm::aEdit, TPage::Both, Q::a, [](TRistLoige &RL) { return &RL.a; },
+         &TForm::aEditChange, &TForm::aEditExit, &TForm::aEditKeyPress},
+        {&Ui::TMainKordalForm::apEdit, TPage::Both, Q::ap, [](TRistLoige &RL) { return &RL.ap; },
          &TForm::apEditChange, &TForm::apEditExit, &TForm::apEditKeyPress},
     }};
     return fields.at(static_cast<std::size_t>(Field));
@@ -270,8 +249,7 @@ void TMainKordalForm::apEditExit()
     NumEditExit(apField);
 }
 
-// The store with range check. The message and the bounds are those at the start of the
-// check; a rejected text is replaced by the value RL holds, as it was shown.
+// The store with range check (DecideExit). The bounds are those at the start of the check.
 void TMainKordalForm::NumEditExit(int Field)
 {
     // While another check runs (its warning box open, its field being restored and
@@ -289,39 +267,20 @@ void TMainKordalForm::NumEditExit(int Field)
     QScopedValueRollback<bool> running(FExitCheckRunning, true);
     QLineEdit *edit = ui.get()->*field.Edit;
 
-    const double shown = *target * field.Scale;
-    const QString restoreText = FormatFloat(shown, field.Decimals);
-    const double lower = 0.0;
-    const double upper = field.Upper(*RL);
-    const QString message = Format(field.Message, {lower, upper});
-
-    // A value within its bounds can still be shown rounded to just above them (a cover
-    // limited to h/2 = 40.75 mm shows as 40.8): leaving that text as it was shown is no
-    // error, and RL keeps its exact value.
-    const bool shownInBounds = shown >= lower && shown <= upper;
-
-    double value = 0.0;
-    bool warned = false;
-    while (!(TryStrToNum(edit->text(), value) && value >= lower && value <= upper)) {
-        if (warned || (shownInBounds && edit->text() == restoreText)) {
-            // The previous value fails its own check: a flange thickness above a height
-            // reduced since, or a value that rounds to just above its bound. Its nearest
-            // bound is taken, without a second box.
-            value = std::isfinite(shown) ? std::clamp(shown, lower, upper) : lower;
-            edit->setText(FormatFloat(value, field.Decimals));
-            break;
-        }
-        ShowInputWarning(message);
-        warned = true;
-        edit->setText(restoreText);
+    const double scale = ScaleOf(field.Quantity);
+    const TBounds bounds = BoundsOf(field.Quantity, RL->h * 1000);
+    const TExitDecision exit =
+        DecideExit(edit->text(), *target * scale, bounds, DecimalsOf(field.Quantity));
+    if (exit.Warn)
+        ShowInputWarning(BoundsMessage(field.Quantity, bounds));
+    if (!exit.Text.isEmpty())
+        edit->setText(exit.Text);
+    if (exit.Warn)
         edit->setFocus(Qt::TabFocusReason);
-    }
-    if (value == 0.0)
-        value = 0.0; // "-0" is stored and shown as 0
-    *target = value / field.Scale;
+    *target = exit.Value / scale;
     SetRLValues();
     SetResults();
-    if (warned)
+    if (exit.Warn)
         edit->selectAll(); // the previous value, ready to be typed over
 }
 

@@ -1,0 +1,111 @@
+#include "inputfields.h"
+
+#include "comproc.h"
+#include "numformat.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace
+{
+double Slack(double Bound)
+{
+    return 1e-9 * std::abs(Bound);
+}
+
+// One decimal, or the fewest that write the bound exactly (up to six).
+QString BoundText(double Bound)
+{
+    for (int decimals = 1; decimals < 6; ++decimals) {
+        const double scale = std::pow(10.0, decimals);
+        if (std::abs(std::round(Bound * scale) / scale - Bound) <= Slack(Bound))
+            return FormatFloat(Bound, decimals);
+    }
+    return FormatFloat(Bound, 6);
+}
+
+const char *MessageOf(TQuantity Q)
+{
+    switch (Q) {
+    case TQuantity::h:
+        return "Ristlõike kõrgus peaks olema arv: ";
+    case TQuantity::b:
+        return "Ristlõike laius peaks olema arv: ";
+    case TQuantity::hf:
+        return "Plaadi paksus peaks olema arv: ";
+    case TQuantity::bw:
+        return "Ribi laius peaks olema arv: ";
+    case TQuantity::Msd:
+        return "Arvutuslik paindemoment peaks olema arv: ";
+    case TQuantity::a:
+    case TQuantity::ap:
+        break;
+    }
+    return "Arvutuslik kaitsekiht peaks olema arv: ";
+}
+} // namespace
+
+bool TBounds::Contains(double Value) const
+{
+    return Value >= Lower - Slack(Lower) && Value <= Upper + Slack(Upper);
+}
+
+TBounds BoundsOf(TQuantity Q, double HeightMm)
+{
+    switch (Q) {
+    case TQuantity::hf:
+        return {0.0, HeightMm};
+    case TQuantity::a:
+    case TQuantity::ap:
+        return {0.0, 0.5 * HeightMm};
+    case TQuantity::Msd:
+        return {0.0, 10000.0};
+    case TQuantity::h:
+    case TQuantity::b:
+    case TQuantity::bw:
+        break;
+    }
+    return {0.0, 2000.0};
+}
+
+double ScaleOf(TQuantity Q)
+{
+    return Q == TQuantity::Msd ? 1.0 : 1000.0;
+}
+
+int DecimalsOf(TQuantity Q)
+{
+    return Q == TQuantity::Msd ? 2 : 1;
+}
+
+QString BoundsMessage(TQuantity Q, const TBounds &Bounds)
+{
+    return QString::fromUtf8(MessageOf(Q)) + BoundText(Bounds.Lower) + QStringLiteral("..") +
+           BoundText(Bounds.Upper);
+}
+
+TExitDecision DecideExit(const QString &Typed, double Shown, const TBounds &Bounds, int Decimals)
+{
+    TExitDecision decision;
+    const QString restore = FormatFloat(Shown, Decimals);
+    double value = 0.0;
+    if (TryStrToNum(Typed, value) && Bounds.Contains(value)) {
+        decision.Value = value;
+    } else if (Bounds.Contains(Shown) && Typed == restore) {
+        decision.Value = Shown; // left as shown: the exact previous value stays
+    } else {
+        decision.Warn = true;
+        if (TryStrToNum(restore, value) && Bounds.Contains(value)) {
+            decision.Value = value;
+            decision.Text = restore;
+        } else { // the previous value fails its own check: its nearest bound
+            decision.Value = std::isfinite(Shown) && Bounds.Lower <= Bounds.Upper
+                                 ? std::clamp(Shown, Bounds.Lower, Bounds.Upper)
+                                 : Bounds.Lower;
+            decision.Text = FormatFloat(decision.Value, Decimals);
+        }
+    }
+    if (decision.Value == 0.0)
+        decision.Value = 0.0; // "-0" is stored and shown as 0
+    return decision;
+}

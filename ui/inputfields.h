@@ -1,0 +1,44 @@
+// The numeric inputs of a section as the user types them: their units, their bounds, the
+// warning that names the bounds, and what leaving a field does with its text. Plain values
+// in and out, shared by the window's fields and the section files.
+#pragma once
+
+#include <QString>
+
+// The quantities typed into the window. Lengths are in mm, the moment in kNm.
+enum class TQuantity { h, b, hf, bw, Msd, a, ap };
+
+struct TBounds {
+    double Lower = 0.0;
+    double Upper = 0.0;
+    // True for a value within the bounds. A bound computed from another value (h/2 of
+    // 500.1 mm is 250.0499... in binary) still admits the value it equals in decimal: the
+    // comparison allows 1e-9 of the bound, far below anything that can be typed.
+    bool Contains(double Value) const;
+};
+
+// The bounds of Q in display units. hf follows the section's height (0..h) and the covers
+// follow half of it (0..h/2); b, h and bw are 0..2000 mm, the moment 0..10000 kNm.
+TBounds BoundsOf(TQuantity Q, double HeightMm);
+
+// Display units per stored unit: 1000 for lengths (mm against the section's m), 1 for kNm.
+double ScaleOf(TQuantity Q);
+// Decimals a field shows: 2 for the moment, 1 for lengths.
+int DecimalsOf(TQuantity Q);
+
+// The warning for a rejected value, e.g. "Ristlõike kõrgus peaks olema arv: 0.0..2000.0".
+// A bound is written with one decimal, or with as many as it needs to be exact (250.05).
+QString BoundsMessage(TQuantity Q, const TBounds &Bounds);
+
+// Leaving a field: the typed text is stored when it is a number within the bounds.
+// Otherwise the user is warned and the previous value comes back as it was shown (Shown
+// formatted with Decimals), and that is stored. When even that fails its bounds (a flange
+// thicker than a height reduced since) its nearest bound is taken, without a second
+// warning. A field left as it was shown is no error, though the shown text may round to
+// just outside a bound: the exact previous value stays.
+struct TExitDecision {
+    bool Warn = false;  // show BoundsMessage before anything else
+    double Value = 0.0; // to store, in display units; never -0
+    QString Text;       // the field's text afterwards; empty: as typed
+};
+TExitDecision DecideExit(const QString &Typed, double Shown, const TBounds &Bounds, int Decimals);

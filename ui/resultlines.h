@@ -1,0 +1,25 @@
+// The results block in words: what each result label says, which "Valitud" label shows a
+// shortfall, whether the compression reinforcement is shown, and what the bars must cover.
+// Plain values from a designed section, so the window, the calculation sheet and the tests
+// share one account of it.
+#pragma once
+
+#include <QString>
+
+class TRistLoige;
+
+struct TResultLines {
+    QString Tension;     // "Arvutuslik tõmbearmatuur   As = ...", or why nothing is designed
+    QString TensionBars; // "Valitud tõmbearmatuur: n x D, As,prov = ..."
+    bool TensionShort = false;
+    double TensionReq = 0.0; // cm2 the tension bars must cover: As, at least As,min
+    // The compression reinforcement, only while the section needs it; otherwise the
+    // compression controls are hidden and keep what they showed last.
+    bool Compression = false;
+    QString CompressionText, CompressionBars;
+    bool CompressionShort = false;
+    double CompressionReq = 0.0; // cm2
+};
+
+// The results of the section's last Calculate (its Fault says whether it designed).
+TResultLines DescribeResults(const TRistLoige &RL);
