@@ -97,10 +97,10 @@ bool TRPLRistLoige::Calculate()
 {
     // A slab without a rib has nowhere to put its tension bars, and a flange thicker than
     // the whole section (h reduced after hf was entered) leaves no T to design.
-    if (!HasDesignableInputs())
-        return RejectDesign(InputFault());
     if (!std::isfinite(bw) || !std::isfinite(hf) || !(bw > 0) || hf < 0 || hf > h)
         return RejectDesign(TDesignFault::Dimensions);
+    if (!HasDesignableInputs())
+        return RejectDesign(InputFault());
     const double A = DesignCompressiveStress();
     const double fyd = AArmKlass.fyd;
     const double fycd = YArmKlass.fycd;

@@ -6,6 +6,7 @@
 #include <QRect>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace
@@ -45,22 +46,26 @@ QColor SystemColor(TColor Color)
 }
 } // namespace
 
-TQtCanvas::TQtCanvas(QImage &Image) : Target(Image), SavedPixelRatio(Image.devicePixelRatio())
+TQtCanvas::TQtCanvas(QImage &Image)
+    : Image(&Image), SavedPixelRatio(Image.devicePixelRatio()), OwnPainter(std::in_place),
+      Painter(&*OwnPainter), Width(Image.width()), Height(Image.height()), PenScale(SavedPixelRatio)
 {
-    // Paint in device pixels: with the ratio at 1 the painter adds no scaling of its own.
-    Target.setDevicePixelRatio(1.0);
-    if (Target.isNull() || !Painter.begin(&Target))
-        return; // nothing to paint on; every operation below then does nothing
-    Painter.setRenderHint(QPainter::Antialiasing, false);
-    // A solid brush makes the gaps of a broken line opaque, in the brush colour.
-    Painter.setBackgroundMode(Qt::OpaqueMode);
+    Image.setDevicePixelRatio(1.0); // device pixels, no scaling of the painter's own
+    if (!Image.isNull())
+        Painter->begin(&Image); // on a null image nothing is painted
+}
+
+TQtCanvas::TQtCanvas(QPainter &Painter, int Width, int Height, double PenScale)
+    : Painter(&Painter), Width(Width), Height(Height), PenScale(PenScale)
+{
 }
 
 TQtCanvas::~TQtCanvas()
 {
-    if (Painter.isActive())
-        Painter.end();
-    Target.setDevicePixelRatio(SavedPixelRatio);
+    if (OwnPainter && OwnPainter->isActive())
+        OwnPainter->end();
+    if (Image)
+        Image->setDevicePixelRatio(SavedPixelRatio);
 }
 
 QColor TQtCanvas::ToQColor(TColor Color)
@@ -85,9 +90,9 @@ void TQtCanvas::SetPenWidth(int Width)
     PenWidth = Width;
 }
 
-void TQtCanvas::SetPenMode(TPenMode Mode)
+void TQtCanvas::SetPenMode(TPenMode)
 {
-    PenMode = Mode; // pmCopy, the only mode, is the painter's normal composition
+    // pmCopy, the only mode, is the painter's normal composition.
 }
 
 void TQtCanvas::SetBrushColor(TColor Color)
@@ -95,59 +100,59 @@ void TQtCanvas::SetBrushColor(TColor Color)
     BrushColor = Color;
 }
 
-void TQtCanvas::ApplyPenAndBrush()
+int TQtCanvas::Scaled(double Units) const
 {
-    QPen pen(ToQColor(PenColor));
-    if (PenWidth <= 1) {
-        // The thinnest pen, one pixel whatever the transformation. A flat end leaves the
-        // line's last pixel out, as LineTo requires, and keeps dashes at their length.
-        pen.setWidth(0);
-        pen.setCapStyle(Qt::FlatCap);
-        if (PenStyle == TPenStyle::psDashDot)
-            pen.setDashPattern({9, 6, 3, 6}); // dash, gap, dot, gap in pixels
-    } else {
-        // A wide pen is always solid and centred on the line. Flat ends: Qt's round ends of
-        // a 3-pixel line come out ragged and its square ends lopsided.
-        pen.setWidth(PenWidth);
-        pen.setCapStyle(Qt::FlatCap);
-        pen.setJoinStyle(Qt::MiterJoin);
-    }
-    Painter.setPen(pen);
-    if (PenMode == TPenMode::pmCopy)
-        Painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    const QColor brush = ToQColor(BrushColor);
-    Painter.setBrush(brush);
-    Painter.setBackground(brush);
+    return std::max(1, static_cast<int>(std::lround(Units * PenScale)));
 }
 
-// Edges beyond the image move to just outside it: what is painted stays the same and the
+QPen TQtCanvas::Pen() const
+{
+    QPen pen(ToQColor(PenColor));
+    // Flat ends: a thin line leaves its last pixel out, dashes keep their length, and a
+    // wide line ends square where it should (Qt's small round ends come out ragged).
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    const int width = Scaled(std::max(PenWidth, 1));
+    pen.setWidth(width == 1 ? 0 : width); // 0: Qt's one-pixel line
+    if (PenStyle == TPenStyle::psDashDot) {
+        // Dash, gap, dot, gap; Qt counts them in pen widths.
+        QList<qreal> pattern;
+        for (double units : {9.0, 6.0, 3.0, 6.0})
+            pattern << qreal(Scaled(units)) / width;
+        pen.setDashPattern(pattern);
+    }
+    return pen;
+}
+
+// Edges beyond the area move to just outside it: what is painted stays the same and the
 // width and height of a QRect cannot overflow.
 int TQtCanvas::ClampX(int X) const
 {
-    return std::clamp(X, -1, Target.width() + 1);
+    return std::clamp(X, -1, Width + 1);
 }
 
 int TQtCanvas::ClampY(int Y) const
 {
-    return std::clamp(Y, -1, Target.height() + 1);
+    return std::clamp(Y, -1, Height + 1);
 }
 
 void TQtCanvas::Rectangle(int X1, int Y1, int X2, int Y2)
 {
-    if (!Painter.isActive())
+    if (!Painter->isActive())
         return;
     const int left = ClampX(std::min(X1, X2)), right = ClampX(std::max(X1, X2));
     const int top = ClampY(std::min(Y1, Y2)), bottom = ClampY(std::max(Y1, Y2));
     if (right == left || bottom == top)
         return;
-    ApplyPenAndBrush();
     const QRect pixels(left, top, right - left, bottom - top);
-    Painter.fillRect(pixels, Painter.brush());
-    Painter.setBrush(Qt::NoBrush);
-    if (pixels.width() == 1 && pixels.height() == 1)
-        Painter.drawPoint(pixels.topLeft());
-    else // a one-pixel pen covers the rectangle's x .. x + width, so one less each way
-        Painter.drawRect(pixels.adjusted(0, 0, -1, -1));
+    Painter->fillRect(pixels, ToQColor(BrushColor));
+    // The outline is the rectangle's own edge pixels, drawn inside it at any pen weight.
+    const int w = std::min({Scaled(std::max(PenWidth, 1)), pixels.width(), pixels.height()});
+    const QColor pen = ToQColor(PenColor);
+    Painter->fillRect(QRect(left, top, pixels.width(), w), pen);
+    Painter->fillRect(QRect(left, bottom - w, pixels.width(), w), pen);
+    Painter->fillRect(QRect(left, top, w, pixels.height()), pen);
+    Painter->fillRect(QRect(right - w, top, w, pixels.height()), pen);
 }
 
 void TQtCanvas::MoveTo(int X, int Y)
@@ -158,10 +163,10 @@ void TQtCanvas::MoveTo(int X, int Y)
 void TQtCanvas::LineTo(int X, int Y)
 {
     const QPoint to(X, Y);
-    if (Painter.isActive() && to != PenPos) {
-        ApplyPenAndBrush();
+    if (Painter->isActive() && to != PenPos) {
+        QPen pen = Pen();
         QPoint from = PenPos, end = to;
-        if (PenWidth <= 1) {
+        if (pen.width() == 0) {
             // Qt's one-pixel line covers its main axis from the lower coordinate up to, not
             // including, the higher one, whichever way it runs, and starts the dashes at
             // the higher end of a backward line. A line running left or up is moved one
@@ -175,16 +180,24 @@ void TQtCanvas::LineTo(int X, int Y)
             else if (!alongX && d.y() < 0)
                 from.ry()++, end.ry()++;
         }
-        Painter.drawLine(from, end);
+        if (PenStyle == TPenStyle::psDashDot) { // the gaps first, in the brush colour
+            QPen gaps = pen;
+            gaps.setStyle(Qt::SolidLine);
+            gaps.setColor(ToQColor(BrushColor));
+            Painter->setPen(gaps);
+            Painter->drawLine(from, end);
+        }
+        Painter->setPen(pen);
+        Painter->drawLine(from, end);
     }
     PenPos = to;
 }
 
 void TQtCanvas::FillRect(const TRect &Rect)
 {
-    if (!Painter.isActive() || Rect.Right <= Rect.Left || Rect.Bottom <= Rect.Top)
+    if (!Painter->isActive() || Rect.Right <= Rect.Left || Rect.Bottom <= Rect.Top)
         return;
     const int left = ClampX(Rect.Left), right = ClampX(Rect.Right);
     const int top = ClampY(Rect.Top), bottom = ClampY(Rect.Bottom);
-    Painter.fillRect(QRect(left, top, right - left, bottom - top), ToQColor(BrushColor));
+    Painter->fillRect(QRect(left, top, right - left, bottom - top), ToQColor(BrushColor));
 }

@@ -1,5 +1,5 @@
-// The sections' drawing surface realised with Qt: paints into a QImage with the classic GDI
-// conventions the drawing code was written for.
+// The sections' drawing surface realised with Qt, with the classic GDI conventions the
+// drawing code was written for, on a screen image or on any painter (a PDF page, a printer).
 //
 //   Rectangle(X1, Y1, X2, Y2)  fills and outlines the pixels X1..X2-1, Y1..Y2-1; the corners
 //                              may come in any order; an empty rectangle paints nothing.
@@ -8,22 +8,20 @@
 //                              A line of zero length paints nothing. Dashes start at the
 //                              start point whichever way the line runs.
 //   FillRect                   fills Left..Right-1, Top..Bottom-1 with the brush, no outline.
-//   pen width 0 or 1           one pixel, end point excluded (as above).
-//   pen width > 1              solid, centred on the line, covering it from end to end with
-//                              flat ends (GDI rounds them; a 3-pixel bar line looks the same
-//                              either way, and Qt's small round ends come out ragged).
-//   psDashDot                  9-pixel dashes and 3-pixel dots with 6-pixel gaps; the gaps are
-//                              painted opaquely in the brush colour.
+//   psDashDot                  9-unit dashes and 3-unit dots with 6-unit gaps, the gaps
+//                              painted in the brush colour.
 //   pmCopy                     the pen colour replaces the pixel (normal composition).
 //   colours                    $00BBGGRR; system colours ($FF0000nn, e.g. clBtnFace) take the
 //                              application palette's matching colour.
 //
-// Pixels: the canvas paints in the image's device pixels, whatever its device pixel ratio,
-// because the section is fitted to the W x H it is given and every coordinate is already a
-// whole pixel. The caller passes Draw the image's width() and height(), which are device
-// pixels. To keep the mapping exact (no 1/DPR scaling and back), the image's device pixel
-// ratio is set to 1 while the canvas lives and put back when it is destroyed; the caller
-// must not use the image in between. Pen widths are device pixels too.
+// Coordinates are device units: the section is fitted to the W x H it is given, and every
+// coordinate is already whole, so lines fall on whole device pixels. Pen weights and dash
+// lengths are the drawing's own units (width 0 and 1 the thinnest line, the bars 3) times a
+// pen scale, rounded to whole device units and never below 1: on a screen image the scale is
+// its device pixel ratio (a drawing at 200 % has 2-pixel outlines and 6-pixel bars, the same
+// weights, sharper); on paper it is device units per point. At scale 1 a thin line is Qt's
+// one-pixel line, shifted where needed to leave out its end point as GDI does; a wider pen
+// is centred on the line and covers it from end to end with flat ends.
 #pragma once
 
 #include "canvas.h"
@@ -33,10 +31,18 @@
 #include <QPainter>
 #include <QPoint>
 
+#include <optional>
+
 class TQtCanvas : public TCanvas
 {
 public:
+    // Paints into Image in its device pixels, pens scaled by its device pixel ratio. The
+    // ratio is 1 while the canvas lives (no scaling of the painter's own) and is put back
+    // afterwards; the caller must not use the image in between.
     explicit TQtCanvas(QImage &Image);
+    // Paints with Painter, active on any device, within Width x Height device units from the
+    // painter's origin; pen weights and dashes are PenScale device units each.
+    TQtCanvas(QPainter &Painter, int Width, int Height, double PenScale);
     ~TQtCanvas() override;
     TQtCanvas(const TQtCanvas &) = delete;
     TQtCanvas &operator=(const TQtCanvas &) = delete;
@@ -56,19 +62,22 @@ public:
     static QColor ToQColor(TColor Color);
 
 private:
-    // Loads the painter with the current pen, brush and background before a shape.
-    void ApplyPenAndBrush();
+    // Device units of a length in the drawing's units: rounded, at least 1.
+    int Scaled(double Units) const;
+    QPen Pen() const;
     int ClampX(int X) const;
     int ClampY(int Y) const;
 
-    QImage &Target;
-    qreal SavedPixelRatio;
-    QPainter Painter;
+    QImage *Image = nullptr;
+    qreal SavedPixelRatio = 1.0;
+    std::optional<QPainter> OwnPainter;
+    QPainter *Painter;
+    int Width, Height;
+    double PenScale;
 
     TPenStyle PenStyle = TPenStyle::psSolid;
     TColor PenColor = clBlack;
     int PenWidth = 1;
-    TPenMode PenMode = TPenMode::pmCopy;
     TColor BrushColor = clWhite;
     QPoint PenPos{0, 0};
 };

@@ -1,0 +1,334 @@
+// Section design: a handful of worked examples as anchors, the edges of the method, and
+// properties that every design over a grid of sections must have (equilibrium, the limiting
+// depth, flags that agree with the areas, an area that grows steadily with the moment).
+// Defaults: rectangle 400 x 500, slab flange 600 x 100 on a 200 web, h 500, a 45, a' 40 (mm),
+// C25/30, A500. A = 16.667 MPa, d = 0.455 m, mulim = 0.37172, omegalim = 0.49349.
+#include "classes.h"
+#include "rplristloige.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+namespace
+{
+
+class Section : public testing::Test
+{
+protected:
+    void SetUp() override { ClassesInitialize(); }
+    void TearDown() override { ClassesFinalize(); }
+};
+
+std::unique_ptr<TRistLoige> Make(bool Ribbed, double Msd = 550, double bw = 0.2, double hf = 0.1)
+{
+    std::unique_ptr<TRistLoige> rl = std::make_unique<TRistLoige>();
+    if (Ribbed) {
+        auto slab = std::make_unique<TRPLRistLoige>();
+        slab->bw = bw;
+        slab->hf = hf;
+        rl = std::move(slab);
+    }
+    rl->Msd = Msd;
+    return rl;
+}
+
+TRPLRistLoige &Slab(const std::unique_ptr<TRistLoige> &RL)
+{
+    return static_cast<TRPLRistLoige &>(*RL);
+}
+
+bool Design(TRistLoige &RL)
+{
+    RL.CalcDesignValues();
+    return RL.Calculate();
+}
+
+TEST_F(Section, DesignValuesFollowTheClasses)
+{
+    struct Row {
+        int Concrete, Steel; // list indices
+        double rhomin, epsyd, xilim, mulim;
+    } rows[] = {{4, 2, 0.0013338, 0.0021739, 0.61686, 0.37172},
+                {2, 2, 0.0013, 0.0021739, 0.61686, 0.37172}, // 0.26 fctm / fyk = 0.00099
+                {9, 2, 0.0021172, 0.0021739, 0.61686, 0.37172},
+                {4, 1, 0.0016672, 0.0017391, 0.66805, 0.39163},
+                {4, 3, 0.0013, 0.0026087, 0.57295, 0.35331}};
+    TRistLoige rl;
+    EXPECT_EQ(rl.d, 0.0) << "the constructor derives nothing";
+    for (const Row &row : rows) {
+        BetKlassid->Items(row.Concrete).Assign(rl.BetKlass);
+        ArmKlassid->Items(row.Steel).Assign(rl.AArmKlass);
+        rl.CalcDesignValues();
+        EXPECT_NEAR(rl.rhomin, row.rhomin, 5e-8) << row.Concrete << " " << row.Steel;
+        EXPECT_NEAR(rl.epsyd, row.epsyd, 5e-8);
+        EXPECT_NEAR(rl.xilim, row.xilim, 5e-6);
+        EXPECT_NEAR(rl.mulim, row.mulim, 5e-6);
+        EXPECT_NEAR(rl.omegalim, 0.8 * row.xilim, 5e-6);
+    }
+    EXPECT_NEAR(rl.Asmin * 1e4, 0.0013 * 0.4 * 0.455 * 1e4, 1e-12);
+    EXPECT_NEAR(rl.Asmax * 1e4, 80.0, 1e-12);
+    auto slab = Make(true, 550, 0.8); // a web wider than the flange: negative overhangs
+    slab->a = 0.3;                    // covers above h/2 come down to it
+    slab->ap = 0.26;
+    slab->CalcDesignValues();
+    EXPECT_NEAR(slab->Asmin * 1e4, 0.0013338 * 0.8 * 0.25 * 1e4, 5e-5); // rhomin bw d
+    EXPECT_NEAR(slab->Asmax * 1e4, 152.0, 1e-9);                        // 0.04 (bw h + (b - bw) hf)
+    EXPECT_EQ(slab->a + slab->ap + slab->d + slab->d2, 1.0);
+}
+
+struct Example {
+    const char *Name;
+    bool Ribbed;
+    double Msd, hf, bw, Covers; // kNm, m; Covers (a and a') when not the defaults
+    double As, Asc;             // cm2
+    const char *Flags; // C compression steel, W block in the web, U As < As,min, O As > As,max,
+                       // A As' > As,max
+};
+
+// Worked by hand. The rectangle's limit moment is mulim A b d^2 = 513.038 kNm; the slab's
+// M1 + M2 = 0.25652 + 0.27000 MNm and Mf(0) = 0.40500 MNm. A flange of 0.4 m holds the
+// limiting block (omegalim d = 0.2245 m): the zone is then a rectangle of width b, carrying
+// mulim A b d^2 = 769.55 kNm, so Asc = (1.5 - 0.76955) / (0.415 * 400) = 44.003 cm2.
+const Example Examples[] = {
+    {"RectangleZero", false, 0, 0, 0, 0, 0, 0, "U"},
+    {"Rectangle400", false, 400, 0, 0, 0, 24.53, 0, ""},
+    {"RectangleBelowLimit", false, 513.0, 0, 0, 0, 34.425, 0, ""},
+    {"RectangleAboveLimit", false, 513.1, 0, 0, 0, 34.432, 0.004, "C"},
+    {"Rectangle550", false, 550, 0, 0, 0, 36.477, 2.226, "C"},
+    {"Rectangle1500", false, 1500, 0, 0, 0, 89.13, 59.46, "CO"},
+    {"Rectangle2000", false, 2000, 0, 0, 0, 116.84, 89.58, "COA"},
+    {"SlabFlange300", true, 300, 0.1, 0.2, 0, 16.459, 0, ""},
+    {"SlabWeb450", true, 450, 0.1, 0.2, 0, 26.091, 0, "W"},
+    {"SlabWeb550", true, 550, 0.1, 0.2, 0, 33.849, 1.415, "CW"},
+    {"SlabThickFlange", true, 1500, 0.4, 0.2, 0, 92.126, 44.003, "C"},
+    {"SlabNoFlange300", true, 300, 0, 0.2, 0, 19.624, 2.619, "CW"}, // the web as a rectangle
+    {"SlabWideWeb", true, 300, 0.1, 0.8, 0, 16.459, 0, ""},
+    // Both covers at mid-depth: no lever arm, Asc = 10 rhomax b d, flagged.
+    {"SlabNoLeverArm", true, 550, 0.1, 0.2, 0.25, 576.79, 600.00, "CWOA"},
+};
+
+void PrintTo(const Example &E, std::ostream *Out)
+{
+    *Out << E.Name;
+}
+
+class SectionExample : public Section, public testing::WithParamInterface<Example>
+{
+};
+
+TEST_P(SectionExample, RequiredReinforcement)
+{
+    const Example &e = GetParam();
+    auto rl = Make(e.Ribbed, e.Msd, e.bw, e.hf);
+    if (e.Covers > 0)
+        rl->a = rl->ap = e.Covers;
+    ASSERT_TRUE(Design(*rl));
+    EXPECT_NEAR(rl->As * 1e4, e.As, 0.006);
+    EXPECT_NEAR(rl->Asc * 1e4, e.Asc, 0.006);
+    std::string flags;
+    for (auto [set, flag] : {std::pair{rl->NeedsCompressionSteel(), 'C'},
+                             {e.Ribbed && Slab(rl).StressBlockInWeb(), 'W'},
+                             {rl->AsUnderMin, 'U'},
+                             {rl->AsOverMax, 'O'},
+                             {rl->AscOverMax, 'A'}})
+        if (set)
+            flags += flag;
+    EXPECT_EQ(flags, e.Flags);
+    EXPECT_DOUBLE_EQ(rl->x, rl->lambdax / 0.8);
+}
+
+INSTANTIATE_TEST_SUITE_P(Worked, SectionExample, testing::ValuesIn(Examples),
+                         [](const auto &info) { return std::string(info.param.Name); });
+
+// Every design is in equilibrium: the tension bars at fyd balance the concrete block and the
+// compression bars at fycd, their moment about the tension bars is Msd, and the block stays
+// within the limiting depth. The flags agree with the areas, and As grows with the moment
+// without a jump across the limits. A rectangle is treated as a slab with bw = b and hf = h.
+TEST_F(Section, EveryDesignIsInEquilibriumAndGrowsSteadily)
+{
+    for (bool ribbed : {false, true})
+        for (double a : {0.045, 0.2}) // 200 mm puts the bars above a flange deeper than d
+            for (double bw : {0.1, 0.2, 0.4, 0.6})
+                for (double hf : {0.0, 0.05, 0.1, 0.2, 0.2245, 0.3, 0.4, 0.5}) {
+                    if (!ribbed && hf != 0.0)
+                        continue;
+                    auto rl = Make(ribbed, 0, bw, hf);
+                    rl->a = a;
+                    rl->b = ribbed ? rl->b : bw;
+                    const double top = ribbed ? hf : rl->h, web = ribbed ? bw : rl->b;
+                    double previous = 0.0;
+                    for (double msd = 0; msd <= 2500; msd += 12.5) {
+                        rl->Msd = msd;
+                        ASSERT_TRUE(Design(*rl));
+                        const double A = rl->BetKlass.alfacc * rl->BetKlass.fcd;
+                        const double fycd = rl->YArmKlass.fycd, lx = rl->lambdax, d = rl->d;
+                        // Concrete force (MN) and its moment about the tension bars (MNm).
+                        const double flange = std::min(lx, top), below = std::max(lx - top, 0.0);
+                        const double C = A * (rl->b * flange + web * below);
+                        const double M = A * rl->b * flange * (d - flange / 2) +
+                                         A * web * below * (d - top - below / 2) +
+                                         fycd * rl->Asc * (d - rl->d2);
+                        const std::string at = std::to_string(ribbed) + " a " + std::to_string(a) +
+                                               " bw " + std::to_string(bw) + " hf " +
+                                               std::to_string(hf) + " Msd " + std::to_string(msd);
+                        ASSERT_NEAR(rl->As * rl->AArmKlass.fyd, C + fycd * rl->Asc, 1e-9) << at;
+                        ASSERT_NEAR(M, 0.001 * msd, 1e-9) << at;
+                        ASSERT_LE(lx, rl->omegalim * d + 1e-12) << at;
+                        ASSERT_EQ(rl->NeedsCompressionSteel(), rl->Asc > 0) << at;
+                        ASSERT_EQ(rl->AsUnderMin, rl->As < rl->Asmin) << at;
+                        ASSERT_EQ(rl->AsOverMax, rl->As > rl->Asmax) << at;
+                        ASSERT_EQ(rl->AscOverMax, rl->Asc > rl->Asmax) << at;
+                        ASSERT_GE(rl->As, previous) << at;
+                        ASSERT_LT(rl->As - previous, 0.0004) << "a jump at " << at;
+                        previous = rl->As;
+                    }
+                }
+}
+
+// A slab whose web is as wide as its flange is the rectangle, whatever the flange.
+TEST_F(Section, SlabWithTheWebAsWideAsTheFlangeIsTheRectangle)
+{
+    for (double hf : {0.0, 0.1, 0.3})
+        for (double msd : {300.0, 550.0, 1500.0}) {
+            auto slab = Make(true, msd, 0.4, hf), rect = Make(false, msd);
+            slab->b = 0.4;
+            ASSERT_TRUE(Design(*slab) && Design(*rect));
+            for (auto field : {&TRistLoige::As, &TRistLoige::Asc, &TRistLoige::Asmin,
+                               &TRistLoige::Asmax, &TRistLoige::lambdax})
+                EXPECT_NEAR((*slab).*field, (*rect).*field, 1e-12) << hf << " " << msd;
+        }
+}
+
+// At a limit exactly the smaller case holds: no compression steel at mu = mulim or at
+// 0.001 Msd = M1 + M2, the flange at 0.001 Msd = Mf; areas equal to a limit raise no flag.
+TEST_F(Section, LimitsAreStrict)
+{
+    auto rect = Make(false);
+    rect->CalcDesignValues();
+    const double A = rect->BetKlass.alfacc * rect->BetKlass.fcd, d = rect->d;
+    rect->Msd = rect->mulim * A * 1000 * rect->b * d * d;
+    ASSERT_TRUE(rect->Calculate());
+    EXPECT_FALSE(rect->NeedsCompressionSteel());
+    auto slab = Make(true);
+    slab->CalcDesignValues();
+    const double m12 = 1000 * (slab->mulim * A * 0.2 * d * d + A * 0.4 * 0.1 * (d - 0.05));
+    const double mf = 1000 * A * 0.6 * 0.1 * (d - 0.05);
+    for (auto [msd, compression, web] : {std::tuple{mf - 1e-6, false, false},
+                                         {mf + 1e-6, false, true},
+                                         {m12 - 1e-6, false, true},
+                                         {m12 + 1e-6, true, true}}) {
+        slab->Msd = msd;
+        ASSERT_TRUE(slab->Calculate());
+        EXPECT_EQ(slab->NeedsCompressionSteel(), compression) << msd;
+        EXPECT_EQ(Slab(slab).StressBlockInWeb(), web) << msd;
+    }
+    for (bool ribbed : {false, true}) {
+        auto rl = Make(ribbed, 2000);
+        ASSERT_TRUE(Design(*rl)); // the same inputs give the same areas: limits equal to them
+        rl->Asmin = rl->Asmax = rl->As;
+        ASSERT_TRUE(rl->Calculate());
+        EXPECT_FALSE(rl->AsUnderMin || rl->AsOverMax);
+        rl->Asmax = rl->Asc;
+        ASSERT_TRUE(rl->Calculate());
+        EXPECT_FALSE(rl->AscOverMax);
+    }
+}
+
+// A section that cannot be designed says why and leaves no figure of an earlier design.
+TEST_F(Section, NotDesignableSaysWhy)
+{
+    using F = TDesignFault;
+    struct Row {
+        bool Ribbed;
+        double b, h, Covers, Msd, bw, hf;
+        TDesignFault Fault;
+    } rows[] = {
+        {false, 0, 0.5, 0.04, 550, 0, 0, F::Dimensions},
+        {false, 0.4, 0, 0.04, 550, 0, 0, F::Dimensions},
+        {false, 0, 0.5, 0.04, 0, 0, 0, F::Dimensions},
+        {false, -0.4, 0.5, 0.04, 550, 0, 0, F::Dimensions},
+        {false, 0.4, NAN, 0.04, 550, 0, 0, F::Dimensions},
+        {false, 0.4, 0.5, 0.25, 550, 0, 0, F::Covers}, // no lever arm for compression steel
+        {false, 0.4, 0.5, 0.04, -5, 0, 0, F::Inputs},
+        {false, 0.4, 0.5, 0.04, INFINITY, 0, 0, F::Inputs},
+        {false, 0.4, 0.5, -0.01, 550, 0, 0, F::Inputs},
+        {true, 0.6, 0.5, 0.04, 550, 0, 0.1, F::Dimensions}, // no rib
+        {true, 0.6, 0.5, 0.04, 100, -0.1, 0.1, F::Dimensions},
+        {true, 0.6, 0.5, 0.04, 550, 0.2, 0.5001, F::Dimensions}, // a flange thicker than h
+        {true, 0.6, 0.5, 0.04, 550, 0.2, NAN, F::Dimensions},
+        {true, 0, 0.5, 0.04, 550, 0.2, 0.1, F::Dimensions},
+    };
+    for (const Row &row : rows) {
+        auto rl = Make(row.Ribbed, 550);
+        ASSERT_TRUE(Design(*rl));
+        rl = Make(row.Ribbed, row.Msd, row.bw, row.hf);
+        rl->b = row.b;
+        rl->h = row.h;
+        rl->a = rl->ap = row.Covers;
+        const std::string at = std::to_string(row.b) + " " + std::to_string(row.Msd);
+        EXPECT_FALSE(Design(*rl)) << at;
+        EXPECT_EQ(rl->Fault, row.Fault) << at;
+        EXPECT_EQ(rl->As + rl->Asc + rl->x + rl->lambdax, 0.0) << at;
+        EXPECT_FALSE(rl->AsUnderMin || rl->AsOverMax || rl->AscOverMax) << at;
+        EXPECT_FALSE(!row.Ribbed && row.b <= 0 && rl->NeedsCompressionSteel()) << at;
+    }
+    auto rl = Make(false, 10); // both layers at mid-depth: the concrete alone carries 10 kNm
+    rl->a = rl->ap = 0.25;
+    EXPECT_TRUE(Design(*rl));
+}
+
+// A copy designs exactly as its source: every input, class and bar group travels, the bar
+// groups as they stand (their areas are not recomputed).
+TEST_F(Section, AssignCarriesEverythingADesignNeeds)
+{
+    auto source = Make(true, 2500, 0.3, 0.12), copy = Make(true);
+    source->b = 0.7;
+    source->h = 0.6;
+    source->a = 0.05;
+    source->ap = 0.035;
+    BetKlassid->Items(9).Assign(source->BetKlass);
+    ArmKlassid->Items(3).Assign(source->AArmKlass);
+    ArmKlassid->Items(1).Assign(source->YArmKlass); // fycd 347.8, not the default 400
+    source->AArmatuur.Arv = 2;
+    source->AArmatuur.AsReq = 7.5;
+    source->YArmatuur.D = 12;
+    source->YArmatuur.AsProv = 1.0;
+    ASSERT_TRUE(Design(*source) && source->NeedsCompressionSteel());
+    Slab(source).AssignRPL(Slab(copy));
+    EXPECT_EQ(copy->Asmin, source->rhomin * 0.2 * copy->d) << "bw comes after the design values";
+    ASSERT_TRUE(Design(*copy));
+    for (auto field : {&TRistLoige::As, &TRistLoige::Asc, &TRistLoige::Asmin, &TRistLoige::Asmax,
+                       &TRistLoige::d, &TRistLoige::d2, &TRistLoige::lambdax})
+        EXPECT_EQ((*copy).*field, (*source).*field);
+    for (auto bars : {&TRistLoige::AArmatuur, &TRistLoige::YArmatuur}) {
+        const TArmatuurid &from = (*source).*bars, &to = (*copy).*bars;
+        EXPECT_EQ(std::tuple(to.Arv, to.D, to.AsReq, to.AsProv),
+                  std::tuple(from.Arv, from.D, from.AsReq, from.AsProv));
+    }
+}
+
+TEST_F(Section, BarGroupsAndTheClassesModule)
+{
+    for (auto [arv, dia, area] : {std::tuple{6, 32, 48.2549},
+                                  {1, 10, 0.7854},
+                                  {10, 40, 125.6637},
+                                  {0, 16, 0.0},
+                                  {4, 0, 0.0}}) // cm2, n pi D^2 / 400
+        EXPECT_NEAR(BarArea(arv, dia), area, 5e-5) << arv << " x " << dia;
+    const TArmatuurid fresh;
+    const TArmatuurid &a = StoredRistLoige->AArmatuur, &y = StoredRistLoige->YArmatuur;
+    EXPECT_EQ(std::tuple(fresh.Arv, fresh.D, a.Arv, a.D, y.Arv, y.D),
+              std::tuple(4, 16, 6, 32, 4, 16));
+    EXPECT_NEAR(fresh.AsProv + a.AsProv + y.AsProv, 8.0425 + 48.2549 + 8.0425, 2e-4);
+    EXPECT_EQ(StoredRPLRistLoige->b, 0.6);
+    StoredRistLoige->h = 1.0;
+    ClassesInitialize(); // afresh
+    EXPECT_EQ(StoredRistLoige->h, 0.5);
+    ClassesFinalize();
+    EXPECT_FALSE(BetKlassid || ArmKlassid || StoredRistLoige || StoredRPLRistLoige);
+    EXPECT_THROW(TRistLoige section, std::logic_error);
+}
+
+} // namespace

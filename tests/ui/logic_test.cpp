@@ -1,0 +1,231 @@
+// The window's decisions in plain values, as tables: numbers written and read with the
+// user's separator, what leaving a field does with its text, the warnings with their
+// bounds, the result lines with their flags, the memory figure of the About box.
+#include "aboutbox.h"
+#include "classes.h"
+#include "comproc.h"
+#include "inputfields.h"
+#include "resultlines.h"
+#include "ristloige.h"
+#include "support.h"
+
+#include <cmath>
+#include <limits>
+
+class TLogicTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { SetDecimalSeparator(QString()); }
+    void numbers();
+    void leavingAField();
+    void warnings();
+    void resultLines();
+    void memoryFigure();
+};
+
+void TLogicTest::numbers()
+{
+    // The test runs under a full stop (C) and a comma (et_EE); the process locale's printf
+    // is never used.
+    const bool comma = qEnvironmentVariable("LC_ALL").startsWith(QLatin1String("et_EE"));
+    QCOMPARE(DecimalSeparator(), comma ? QStringLiteral(",") : QStringLiteral("."));
+    const QString wide(QChar(0x066B)); // its code modulo 256 is 'k'
+    struct Written {
+        QString Separator;
+        double Value;
+        int Decimals;
+        QString Text;
+    } written[] = {{".", 16.666666, 1, "16.7"}, {".", 2.675, 2, "2.67"}, // the value held decides
+                   {".", 0.125, 2, "0.12"},     {".", 1999.96, 1, "2000.0"},
+                   {".", -0.04, 1, "-0.0"},     {".", 1234567.0, 1, "1234567.0"},
+                   {",", -12.5, 2, "-12,50"},   {wide, 1.5, 1, "1" + wide + "5"}};
+    for (const Written &w : written) {
+        SetDecimalSeparator(w.Separator);
+        QCOMPARE(FormatFloat(w.Value, w.Decimals), w.Text);
+    }
+    SetDecimalSeparator(QStringLiteral(","));
+    QCOMPARE(Format("Valitud: %d x %d, As,prov = %.2f cm2 %%", {6, 32, 48.2548}),
+             QString::fromUtf8("Valitud: 6 x 32, As,prov = 48,25 cm2 %"));
+    QCOMPARE(Format("%f %.1f..%.1f %s", {1.5, 3, 2.0}), QStringLiteral("1,500000 ?..2,0 ?"));
+
+    struct Read {
+        QString Separator, Text;
+        bool Ok;
+        double Value;
+    } read[] = {{".", "  -12.5", true, -12.5}, {".", "+.5", true, 0.5},
+                {".", "5.", true, 5},          {".", ".", true, 0},
+                {".", "1.5e3", true, 1500},    {".", "1e", false, 0},
+                {".", "-", false, 0},          {".", "", false, 0},
+                {".", "5-3", false, 0},        {".", "1.2.3", false, 0},
+                {".", "42 ", false, 0},        {".", "1e400", false, 0},
+                {".", "12,5", false, 0},       {",", "12,5", true, 12.5},
+                {",", "12.5", true, 12.5},     {wide, "12" + wide + "5", true, 12.5},
+                {wide, "12,5", false, 0}};
+    for (const Read &r : read) {
+        SetDecimalSeparator(r.Separator);
+        double value = -1;
+        QCOMPARE(TryStrToNum(r.Text, value), r.Ok);
+        QCOMPARE(value, r.Value);
+    }
+    struct Admitted {
+        QString Separator;
+        QChar C;
+        bool In;
+    } admitted[] = {{".", '0', true},
+                    {".", '9', true},
+                    {".", '-', true},
+                    {".", '+', false},
+                    {".", '.', true},
+                    {".", ',', false},
+                    {",", ',', true},
+                    {",", '.', false},
+                    {wide, wide[0], true},
+                    {wide, 'k', false},
+                    {wide, QChar(0x0660), false}};
+    for (const Admitted &a : admitted) {
+        SetDecimalSeparator(a.Separator);
+        QCOMPARE(NumChars().Contains(a.C), a.In);
+    }
+}
+
+void TLogicTest::leavingAField()
+{
+    SetDecimalSeparator(QStringLiteral("."));
+    const double half = 0.5 * 500.1; // 250.0499999..., the covers' bound for h = 500.1 mm
+    struct Row {
+        const char *Typed;
+        double Shown, Upper;
+        int Decimals;
+        bool Warn;
+        double Value;
+        const char *Text;
+    } rows[] = {
+        {"612.5", 500, 2000, 1, false, 612.5, ""},
+        {"2000", 500, 2000, 1, false, 2000, ""},
+        {"2000.1", 500, 2000, 1, true, 500, "500.0"},
+        {"", 550, 10000, 2, true, 550, "550.00"},
+        {"-1", 45, 250, 1, true, 45, "45.0"},
+        {"-0", 550, 10000, 2, false, 0, ""},
+        {"250.05", 45, half, 1, false, 250.05, ""}, // a bound typed exactly is within it
+        {"250.06", 45, half, 1, true, 45, "45.0"},
+        {"600", 600, 500, 1, true, 500, "500.0"},    // the previous value above a bound since
+        {"40.8", 40.75, 40.75, 1, false, 40.75, ""}, // left as shown, rounded above its bound
+        {"41", 40.75, 40.75, 1, true, 40.75, "40.8"},
+        {"5", std::numeric_limits<double>::quiet_NaN(), 2, 1, true, 0, "0.0"},
+        {"44.96", 44.96, 2000, 1, false, 44.96, ""},
+        {"x", 44.96, 2000, 1, true, 45.0, "45.0"}, // restored as it was shown
+    };
+    for (const Row &r : rows) {
+        const TExitDecision exit =
+            DecideExit(QString::fromLatin1(r.Typed), r.Shown, {0.0, r.Upper}, r.Decimals);
+        QVERIFY2(exit.Warn == r.Warn, r.Typed);
+        QCOMPARE(exit.Value, r.Value);
+        QVERIFY2(!std::signbit(exit.Value), r.Typed);
+        QCOMPARE(exit.Text, QString::fromLatin1(r.Text));
+    }
+}
+
+void TLogicTest::warnings()
+{
+    SetDecimalSeparator(QStringLiteral(","));
+    struct Row {
+        TQuantity Q;
+        double HeightMm;
+        const char *Message;
+    } rows[] = {
+        {TQuantity::h, 500, "Ristlõike kõrgus peaks olema arv: 0,0..2000,0"},
+        {TQuantity::b, 500, "Ristlõike laius peaks olema arv: 0,0..2000,0"},
+        {TQuantity::hf, 612.5, "Plaadi paksus peaks olema arv: 0,0..612,5"},
+        {TQuantity::bw, 500, "Ribi laius peaks olema arv: 0,0..2000,0"},
+        {TQuantity::Msd, 500, "Arvutuslik paindemoment peaks olema arv: 0,0..10000,0"},
+        {TQuantity::a, 500.1, "Arvutuslik kaitsekiht peaks olema arv: 0,0..250,05"},
+        {TQuantity::ap, 333.33, "Arvutuslik kaitsekiht peaks olema arv: 0,0..166,665"},
+    };
+    for (const Row &r : rows)
+        QCOMPARE(BoundsMessage(r.Q, BoundsOf(r.Q, r.HeightMm)), QString::fromUtf8(r.Message));
+    const TBounds cover = BoundsOf(TQuantity::a, 500.1);
+    QVERIFY(cover.Contains(250.05) && cover.Contains(0.0) && cover.Contains(-0.0));
+    QVERIFY(!cover.Contains(250.0501) && !cover.Contains(-1e-300) && !cover.Contains(NAN));
+    QCOMPARE(ScaleOf(TQuantity::Msd) + ScaleOf(TQuantity::hf), 1001.0);
+    QCOMPARE(DecimalsOf(TQuantity::Msd) * 10 + DecimalsOf(TQuantity::bw), 21);
+}
+
+void TLogicTest::resultLines()
+{
+    SetDecimalSeparator(QStringLiteral("."));
+    TClassesScope classes;
+    struct Row {
+        double Msd, b;
+        double TensionReq;
+        const char *Tension;
+        bool TensionShort;
+        const char *Compression; // empty: no compression steel
+        bool CompressionShort;
+    } rows[] = {
+        {550, 0.4, 36.477, "Arvutuslik tõmbearmatuur   As = 36.48 cm2", false,
+         "Arvutuslik survearmatuur   As' = 2.23 cm2", false},
+        {400, 0.4, 24.53, "Arvutuslik tõmbearmatuur   As = 24.53 cm2", false, "", false},
+        {0, 0.4, 2.427, "Arvutuslik tõmbearmatuur   As = 0.00 cm2 < As,min = 2.43 cm2", false, "",
+         false},
+        {1500, 0.4, 89.13, "Arvutuslik tõmbearmatuur   As = 89.13 cm2 > As,max = 80.00 cm2", true,
+         "Arvutuslik survearmatuur   As' = 59.46 cm2", true},
+        {2000, 0.4, 116.84, "Arvutuslik tõmbearmatuur   As = 116.84 cm2 > As,max = 80.00 cm2", true,
+         "Arvutuslik survearmatuur   As' = 89.58 cm2 > As,max = 80.00 cm2", true},
+        {550, 0, 0, "Ristlõiget ei saa arvutada: kontrolli mõõtmeid", false, "", false},
+        {-5, 0.4, 0, "Ristlõiget ei saa arvutada: kontrolli lähteandmeid", false, "", false},
+    };
+    for (const Row &r : rows) {
+        TRistLoige rl;
+        rl.Msd = r.Msd;
+        rl.b = r.b;
+        rl.CalcDesignValues();
+        rl.Calculate();
+        const TResultLines lines = DescribeResults(rl);
+        QCOMPARE(lines.Tension, QString::fromUtf8(r.Tension));
+        QCOMPARE(lines.TensionBars,
+                 QString::fromUtf8("Valitud tõmbearmatuur: 6 x 32, As,prov = 48.25 cm2"));
+        QVERIFY(std::abs(lines.TensionReq - r.TensionReq) < 0.006);
+        QCOMPARE(lines.TensionShort, r.TensionShort);
+        QCOMPARE(lines.CompressionText, QString::fromUtf8(r.Compression));
+        QCOMPARE(lines.Compression, *r.Compression != 0);
+        QCOMPARE(lines.CompressionShort, r.CompressionShort);
+    }
+    TRistLoige rl; // no lever arm; then bars exactly as required are no shortfall
+    rl.a = rl.ap = 0.25;
+    rl.CalcDesignValues();
+    rl.Calculate();
+    QCOMPARE(DescribeResults(rl).Tension,
+             QString::fromUtf8("Ristlõiget ei saa arvutada: kontrolli kaitsekihte a ja a'"));
+    rl.a = rl.ap = 0.04;
+    rl.CalcDesignValues();
+    rl.Calculate();
+    rl.AArmatuur.AsProv = DescribeResults(rl).TensionReq;
+    rl.YArmatuur.Arv = 7;
+    rl.YArmatuur.AsProv = DescribeResults(rl).CompressionReq;
+    const TResultLines exact = DescribeResults(rl);
+    QVERIFY(!exact.TensionShort && !exact.CompressionShort);
+    QVERIFY(exact.CompressionBars.startsWith(QString::fromUtf8("Valitud survearmatuur: 7 x 16")));
+    QCOMPARE(exact.CompressionReq, rl.Asc * 10000);
+}
+
+void TLogicTest::memoryFigure()
+{
+    SetDecimalSeparator(QStringLiteral(","));
+    struct Row {
+        std::uint64_t Bytes;
+        const char *Text;
+    } rows[] = {{2147483648u, "2048 MB"},
+                {4294967295u, "4096 MB"},
+                {25275535360u, "24104,6 MB"},
+                {1048576u * 1000 + 1023 * 1024 + 1023, "1001 MB"},
+                {1048576u * 1000 + 1024 * 52, "1000,1 MB"},
+                {0, "0 MB"}};
+    for (const Row &r : rows)
+        QCOMPARE(PhysMemText(r.Bytes), QString::fromUtf8(r.Text));
+    QVERIFY(TotalPhysicalMemory() > 0);
+}
+
+QTEST_MAIN(TLogicTest)
+#include "logic_test.moc"
