@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test twice: a normal build with
-# warnings as errors, then a build with AddressSanitizer, LeakSanitizer and
-# UndefinedBehaviorSanitizer; then runs each fuzz target for a bounded time
+# Installs what is missing, checks the formatting of every source, builds, and runs every
+# test twice: a normal build with warnings as errors, then a build with AddressSanitizer,
+# LeakSanitizer and UndefinedBehaviorSanitizer; then runs each fuzz target for a bounded time
 # (KORDAL_FUZZ_SECONDS, 30 by default). Exits non-zero on any failure or sanitizer report.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -10,6 +10,9 @@ ensure_packages scripts/packages.txt
 ensure_locale
 
 jobs=$(nproc)
+
+echo "== Formatting (.clang-format) =="
+git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 
 run_suite() {
     local dir="$1"

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QPalette>
+#include <QScreen>
 #include <QTableWidgetItem>
 
 #include <algorithm>
@@ -43,13 +44,24 @@ TArmTabelForm::TArmTabelForm(TRistLoige &RL, QWidget *Parent)
     : QDialog(Parent), ui(std::make_unique<Ui::TArmTabelForm>()), RL(RL)
 {
     ui->setupUi(this);
-    move(DesignLeft, DesignTop);
     FitGridToText();
+    move(DesignLeft, DesignTop);
     FormCreate();
     connect(ui->OKButton, &QPushButton::clicked, this, &TArmTabelForm::OKButtonClick);
 }
 
 TArmTabelForm::~TArmTabelForm() = default;
+
+void TArmTabelForm::showEvent(QShowEvent *Event)
+{
+    // The designed position where the dialog, frame and all, fits on the screen of the
+    // window it belongs to; the frame is known once the dialog is shown.
+    QDialog::showEvent(Event);
+    const QWidget *owner = parentWidget() ? parentWidget()->window() : this;
+    if (const QScreen *screen = owner->screen())
+        move(PlaceOnScreen(QRect(QPoint(DesignLeft, DesignTop), frameGeometry().size()),
+                           screen->availableGeometry()));
+}
 
 void TArmTabelForm::FitGridToText()
 {
@@ -175,6 +187,17 @@ void TArmTabelForm::OKButtonClick()
     if (Group)
         Armatuur.Assign(*Group);
     accept();
+}
+
+QPoint PlaceOnScreen(const QRect &Window, const QRect &Available)
+{
+    // Along each axis: where it was if it fits, else moved the least that puts it inside;
+    // a window larger than the screen starts at the screen's edge.
+    auto place = [](int At, int Size, int First, int Room) {
+        return Size >= Room ? First : std::clamp(At, First, First + Room - Size);
+    };
+    return {place(Window.x(), Window.width(), Available.x(), Available.width()),
+            place(Window.y(), Window.height(), Available.y(), Available.height())};
 }
 
 void ShowArmTabel(TRistLoige &RL, QWidget *Parent)

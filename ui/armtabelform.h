@@ -43,6 +43,9 @@ public:
     explicit TArmTabelForm(TRistLoige &RL, QWidget *Parent = nullptr);
     ~TArmTabelForm() override;
 
+protected:
+    void showEvent(QShowEvent *Event) override;
+
 private:
     void FormCreate();
     // Widens the grid's cells where the font is wider than the design's.
@@ -64,6 +67,10 @@ private:
     TArmatuurid *Group = nullptr; // RL's group being chosen, fixed when the dialog opens
     TArmatuurid Armatuur;         // the working copy of that group
 };
+
+// Where a window at Window goes on a screen whose free area is Available: its own place
+// when it fits there, otherwise moved the least distance that puts it wholly inside.
+QPoint PlaceOnScreen(const QRect &Window, const QRect &Available);
 
 // Opens the dialog modally on RL's group selected by ArmValik and destroys it afterwards.
 void ShowArmTabel(TRistLoige &RL, QWidget *Parent);

@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTableWidget>
 
@@ -53,6 +54,7 @@ private slots:
     void gridOfAreasMarksTheShortOnes();
     void keysMouseAndOK();
     void cancelAndTheOtherLayer();
+    void staysOnTheScreen();
 };
 
 void TArmTabelTest::gridOfAreasMarksTheShortOnes()
@@ -76,6 +78,20 @@ void TArmTabelTest::gridOfAreasMarksTheShortOnes()
     QVERIFY(!Red(form.get()));
     QCOMPARE(grid->horizontalScrollBar()->maximum() + grid->verticalScrollBar()->maximum(), 0);
     QVERIFY(form->rect().contains(Child<QPushButton>(form.get(), "OKButton")->geometry()));
+    // The offscreen screen is 800 x 600: too narrow for the designed place.
+    QVERIFY(form->screen()->availableGeometry().contains(form->frameGeometry()));
+}
+
+void TArmTabelTest::staysOnTheScreen()
+{
+    struct Row {
+        QRect Available;
+        QPoint At;
+    } rows[] = {{{0, 0, 1920, 1080}, {353, 191}},     {{0, 0, 800, 600}, {212, 191}},
+                {{1920, 0, 1280, 1024}, {1920, 191}}, {{-1280, 0, 1280, 1024}, {-588, 191}},
+                {{0, 0, 500, 300}, {0, 0}},           {{0, 250, 1024, 500}, {353, 250}}};
+    for (const Row &r : rows)
+        QCOMPARE(PlaceOnScreen({353, 191, 588, 389}, r.Available), r.At);
 }
 
 void TArmTabelTest::keysMouseAndOK()
