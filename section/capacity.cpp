@@ -21,24 +21,25 @@ TCapacity ChosenBarsCapacity(const TRistLoige &RL)
     const TRistLoige::TCompressedOutline zone = RL.CompressedOutline();
     const double A = RL.BetKlass.alfacc * RL.BetKlass.fcd; // MPa
     const double fyd = RL.AArmKlass.fyd, fycd = RL.YArmKlass.fycd, fydc = RL.YArmKlass.fyd;
-    // Es eps_cu, MPa: the stress per unit of (d - x) / x. The strains are written in xi = x / d,
+    // Es 1000 eps_cu, MPa: the stress per unit of (d - x) / x. Strains are written in xi = x / d,
     // so nothing is divided by a depth that may be tiny.
     const double EsEps = RL.AArmKlass.Es * 1000 * EpsCu, EscEps = RL.YArmKlass.Es * 1000 * EpsCu;
     const double xi2 = RL.d2 / d; // d2 <= d after CalcDesignValues
-    // Bilinear steel with the horizontal top branch (3.2.7(2)b), MPa.
-    auto tension = [&](double xi) { return std::min(EsEps * (1 - xi) / xi, fyd); };
+    // Bilinear steel with the horizontal top branch (3.2.7(2)b): stress times xi, MPa, so the
+    // search divides nothing (xi > 0 keeps every sign).
+    auto tension = [&](double xi) { return std::min(EsEps * (1 - xi), fyd * xi); };
     auto compression = [&](double xi) {
-        return std::max(std::min(EscEps * (xi - xi2) / xi, fycd), -fydc);
+        return std::max(std::min(EscEps * (xi - xi2), fycd * xi), -fydc * xi);
     };
     // Block depth in the top width and beneath it, m.
     auto top = [&](double xi) { return std::min(BlockRatio * xi * d, zone.TopDepth); };
     auto below = [&](double xi) { return std::max(BlockRatio * xi * d - zone.TopDepth, 0.0); };
 
-    // Concrete and compression bars against tension bars, MN: negative below the root.
+    // Concrete and compression bars against tension bars, times xi, MN: negative below the root.
     double lo = 0.0, hi = 1.0;
     for (int i = 0; i < Steps; ++i) {
         const double xi = (lo + hi) / 2;
-        const double net = A * (zone.Top * top(xi) + zone.Below * below(xi)) +
+        const double net = xi * A * (zone.Top * top(xi) + zone.Below * below(xi)) +
                            As2 * compression(xi) - As * tension(xi);
         if (net < 0)
             lo = xi;
@@ -48,7 +49,7 @@ TCapacity ChosenBarsCapacity(const TRistLoige &RL)
     const double xi = (lo + hi) / 2, t = top(xi), w = below(xi);
     const double mrd =
         1000 * (A * (zone.Top * t * (d - t / 2) + zone.Below * w * (d - zone.TopDepth - w / 2)) +
-                As2 * compression(xi) * (d - RL.d2));
+                As2 * compression(xi) / xi * (d - RL.d2));
     if (!(mrd > 0) || !std::isfinite(mrd)) // a section too small or too large for doubles
         return {};
     TCapacity c;
