@@ -1,4 +1,6 @@
-// Time of one design, CalcDesignValues + Calculate, on each path of both sections.
+// Time of one design, CalcDesignValues + Calculate, on each path of both sections, and of the
+// capacity check of the chosen bars on a designed section.
+#include "capacity.h"
 #include "classes.h"
 #include "rplristloige.h"
 
@@ -34,12 +36,32 @@ void RibbedSlab(benchmark::State &State, double Msd, double hf)
     Design(State, section);
 }
 
+// The default bars; the compression group counts only where the design needs it.
+void Capacity(benchmark::State &State, bool Ribbed, double Msd)
+{
+    TClassesScope classes;
+    TRistLoige rectangle;
+    TRPLRistLoige slab;
+    TRistLoige &section = Ribbed ? slab : rectangle;
+    section.Msd = Msd;
+    section.CalcDesignValues();
+    section.Calculate();
+    for (auto _ : State) {
+        benchmark::DoNotOptimize(section.Msd);
+        benchmark::DoNotOptimize(ChosenBarsCapacity(section));
+    }
+}
+
 BENCHMARK_CAPTURE(Rectangle, single_400kNm, 400.0);
 BENCHMARK_CAPTURE(Rectangle, compression_550kNm, 550.0);
 BENCHMARK_CAPTURE(RibbedSlab, flange_300kNm, 300.0, 0.1);
 BENCHMARK_CAPTURE(RibbedSlab, web_450kNm, 450.0, 0.1);
 BENCHMARK_CAPTURE(RibbedSlab, web_compression_550kNm, 550.0, 0.1);
 BENCHMARK_CAPTURE(RibbedSlab, flange_compression_1500kNm, 1500.0, 0.4);
+BENCHMARK_CAPTURE(Capacity, rectangle_400kNm, false, 400.0);
+BENCHMARK_CAPTURE(Capacity, rectangle_compression_550kNm, false, 550.0);
+BENCHMARK_CAPTURE(Capacity, slab_web_450kNm, true, 450.0);
+BENCHMARK_CAPTURE(Capacity, slab_web_compression_550kNm, true, 550.0);
 
 } // namespace
 

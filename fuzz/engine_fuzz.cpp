@@ -2,8 +2,10 @@
 // zero, tiny, huge, negative and non-finite sizes, moments and covers, every class.
 // A design either fails (Calculate returns false, no figures left) or gives finite,
 // non-negative areas with flags that agree with them; the tension area never falls as the
-// moment grows; the drawing hands the surface only coordinates it can use.
+// moment grows; the capacity of any bars is finite, and none without a design; the drawing
+// hands the surface only coordinates it can use.
 #include "canvas.h"
+#include "capacity.h"
 #include "classes.h"
 #include "rplristloige.h"
 
@@ -12,7 +14,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <limits>
 #include <memory>
 
 namespace
@@ -42,16 +43,8 @@ void Check(bool Condition, const char *What)
 
 double Input(FuzzedDataProvider &In)
 {
-    static constexpr double special[] = {0.0,
-                                         -0.0,
-                                         1e-300,
-                                         5e-324,
-                                         -1.0,
-                                         1e300,
-                                         std::numeric_limits<double>::infinity(),
-                                         std::numeric_limits<double>::quiet_NaN(),
-                                         0.5,
-                                         2.0};
+    static constexpr double special[] = {0.0,   -0.0,     1e-300, 5e-324, -1.0,
+                                         1e300, INFINITY, NAN,    0.5,    2.0};
     switch (In.ConsumeIntegralInRange(0, 3)) {
     case 0:
         return In.PickValueInArray(special);
@@ -146,6 +139,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *Data, size_t Size)
     section->CalcDesignValues();
     const bool ok = section->Calculate();
     CheckDesign(*section, ok);
+    section->AArmatuur.AsProv = Input(in) * 100; // cm2
+    section->YArmatuur.AsProv = Input(in) * 100;
+    const TCapacity c = ChosenBarsCapacity(*section);
+    Check((ok || !c.Valid) && std::isfinite(c.MRd) && c.MRd >= 0 && std::isfinite(c.xOverD) &&
+              (!(c.MRd > 0) || std::isfinite(c.Utilisation)),
+          "capacity without a design, or not finite");
 
     // A larger moment on the same section never needs less tension steel.
     if (ok && InEngineeringRange(*section)) {

@@ -57,6 +57,12 @@ public:
     virtual bool Calculate();
     // True when the moment exceeds what the concrete carries at the limiting depth.
     virtual bool NeedsCompressionSteel() const;
+    // The outline a stress block from the top face compresses: width Top down to depth
+    // TopDepth, width Below beneath it, m. The rectangle is b wide throughout.
+    struct TCompressedOutline {
+        double Top, TopDepth, Below;
+    };
+    virtual TCompressedOutline CompressedOutline() const { return {b, h, b}; }
     // Draws the section to scale, centred on a W x H pixel surface.
     virtual void Draw(TCanvas &Canvas, int W, int H);
 
