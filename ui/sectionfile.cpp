@@ -253,7 +253,7 @@ TSectionDocument ReadDocument(const QByteArray &Bytes)
     if (Bytes.size() > MaxSectionFileSize)
         Refuse({}, TooLarge);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
-    const QString text = utf8(Bytes);
+    const QString text = utf8(Bytes); // decoding is what finds the faults
     if (utf8.hasError())
         Refuse({}, QStringLiteral("not UTF-8 text"));
     QJsonParseError error;
