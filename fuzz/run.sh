@@ -10,7 +10,7 @@ dir=build-fuzz
 
 CC=clang CXX=clang++ cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DKORDAL_FUZZ=ON -DKORDAL_BUILD_BENCH=OFF -DKORDAL_WERROR=ON >/dev/null
-targets=(engine_fuzz input_fuzz)
+targets=(engine_fuzz input_fuzz file_fuzz)
 # fontconfig, loaded by Qt for the line edit, keeps caches that live until exit.
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
 cmake --build "$dir" --target "${targets[@]}"

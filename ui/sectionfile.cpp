@@ -1,0 +1,398 @@
+#include "sectionfile.h"
+
+#include "armtabelform.h"
+#include "classes.h"
+#include "inputfields.h"
+#include "rplristloige.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <span>
+
+namespace
+{
+const QString FormatName = QStringLiteral("kordal-section");
+constexpr int Version = 1;
+constexpr int MaxBarCount = 10; // the bar table's columns
+const QString TooLarge = QStringLiteral("larger than 1 MiB");
+
+// A number of a shape: its key, the quantity it is and the input that holds it.
+struct TNumKey {
+    const char *Key;
+    TQuantity Quantity;
+    double TShapeInputs::*Field;
+};
+// h first: the bounds of hf and of the covers follow it.
+constexpr TNumKey RectangleNums[] = {{"h_mm", TQuantity::h, &TShapeInputs::h},
+                                     {"b_mm", TQuantity::b, &TShapeInputs::b},
+                                     {"a_mm", TQuantity::a, &TShapeInputs::a},
+                                     {"ap_mm", TQuantity::ap, &TShapeInputs::ap},
+                                     {"Msd_kNm", TQuantity::Msd, &TShapeInputs::Msd}};
+constexpr TNumKey RibbedSlabNums[] = {
+    {"h_mm", TQuantity::h, &TShapeInputs::h},       {"b_mm", TQuantity::b, &TShapeInputs::b},
+    {"bw_mm", TQuantity::bw, &TShapeInputs::bw},    {"hf_mm", TQuantity::hf, &TShapeInputs::hf},
+    {"a_mm", TQuantity::a, &TShapeInputs::a},       {"ap_mm", TQuantity::ap, &TShapeInputs::ap},
+    {"Msd_kNm", TQuantity::Msd, &TShapeInputs::Msd}};
+
+std::span<const TNumKey> NumKeys(bool RibbedSlab)
+{
+    if (RibbedSlab)
+        return RibbedSlabNums;
+    return RectangleNums;
+}
+
+struct TClassKey {
+    const char *Key;
+    bool Concrete;
+    std::string TShapeInputs::*Field;
+};
+constexpr TClassKey ClassKeys[] = {{"concrete", true, &TShapeInputs::Concrete},
+                                   {"tension_steel", false, &TShapeInputs::TensionSteel},
+                                   {"compression_steel", false, &TShapeInputs::CompressionSteel}};
+
+struct TBarsKey {
+    const char *Key;
+    int TShapeInputs::*Count;
+    int TShapeInputs::*D;
+};
+constexpr TBarsKey BarsKeys[] = {
+    {"tension_bars", &TShapeInputs::TensionCount, &TShapeInputs::TensionD},
+    {"compression_bars", &TShapeInputs::CompressionCount, &TShapeInputs::CompressionD}};
+
+// Shortest round-trip decimal, with a full stop: numbers as the file writes them.
+QString Num(double Value)
+{
+    return QString::number(Value, 'g', QLocale::FloatingPointShortest);
+}
+
+// What the window shows for the held value: of the doubles within two steps of Held * Scale
+// that the window would store as Held (typed value / Scale), the one written shortest.
+double Displayed(double Held, double Scale)
+{
+    const double nearest = Held * Scale;
+    double best = nearest, below = nearest, above = nearest;
+    qsizetype bestLength = std::numeric_limits<qsizetype>::max();
+    for (int step = 0; step <= 2; ++step) {
+        for (double y : {below, above}) {
+            if (y / Scale == Held && Num(y).size() < bestLength) {
+                best = y;
+                bestLength = Num(y).size();
+            }
+        }
+        below = std::nextafter(below, -HUGE_VAL);
+        above = std::nextafter(above, HUGE_VAL);
+    }
+    return best;
+}
+
+QJsonObject ShapeObject(const TShapeInputs &In, bool RibbedSlab)
+{
+    QJsonObject shape;
+    for (const TNumKey &k : NumKeys(RibbedSlab))
+        shape[QLatin1String(k.Key)] = Displayed(In.*k.Field, ScaleOf(k.Quantity));
+    for (const TClassKey &k : ClassKeys)
+        shape[QLatin1String(k.Key)] = QString::fromStdString(In.*k.Field);
+    for (const TBarsKey &k : BarsKeys)
+        shape[QLatin1String(k.Key)] = QJsonObject{{"count", In.*k.Count}, {"diameter_mm", In.*k.D}};
+    return shape;
+}
+
+// Reading: the first fault found is thrown as "<where>: <what>" and ends the reading.
+struct TRefusal {
+    QString Text;
+};
+
+[[noreturn]] void Refuse(const QString &Where, const QString &What)
+{
+    throw TRefusal{Where.isEmpty() ? What : Where + QStringLiteral(": ") + What};
+}
+
+// Text from the file for a message, cut short when long.
+QString Cut(const QString &Text)
+{
+    return Text.size() > 40 ? Text.left(40) + QStringLiteral("...") : Text;
+}
+
+QString Quoted(const QString &Text)
+{
+    return QLatin1Char('"') + Cut(Text) + QLatin1Char('"');
+}
+
+QString Child(const QString &Where, const QString &Key)
+{
+    return Where.isEmpty() ? Cut(Key) : Where + QLatin1Char('.') + Cut(Key);
+}
+
+void RefuseUnknownKeys(const QJsonObject &Object, const QString &Where, const QStringList &Known)
+{
+    for (const QString &key : Object.keys())
+        if (!Known.contains(key))
+            Refuse(Child(Where, key), QStringLiteral("unknown key"));
+}
+
+// Object's value at Key, which must be there and be of Type.
+QJsonValue Member(const QJsonObject &Object, const QString &Where, const QString &Key,
+                  QJsonValue::Type Type)
+{
+    const QJsonValue value = Object.value(Key);
+    if (value.isUndefined())
+        Refuse(Child(Where, Key), QStringLiteral("missing"));
+    if (value.type() != Type)
+        Refuse(Child(Where, Key), Type == QJsonValue::Double   ? QStringLiteral("not a number")
+                                  : Type == QJsonValue::String ? QStringLiteral("not a string")
+                                                               : QStringLiteral("not an object"));
+    return value;
+}
+
+double Number(const QJsonObject &Object, const QString &Where, const QString &Key)
+{
+    return Member(Object, Where, Key, QJsonValue::Double).toDouble();
+}
+
+// "C16/20..C50/60" of the concrete classes the window offers, or every steel class.
+QString ClassChoice(bool Concrete)
+{
+    if (Concrete)
+        return QString::fromUtf8(BetKlassTabel[MinBetKlIndex - 1].Name) + QStringLiteral("..") +
+               QString::fromUtf8(BetKlassTabel.back().Name);
+    QStringList names;
+    for (const TArmKlassRec &row : ArmKlassTabel)
+        names << QString::fromUtf8(row.Name);
+    return names.join(QStringLiteral(", "));
+}
+
+bool IsOffered(const std::string &Name, bool Concrete)
+{
+    if (Concrete)
+        return std::any_of(BetKlassTabel.begin() + (MinBetKlIndex - 1), BetKlassTabel.end(),
+                           [&](const TBetKlassRec &row) { return Name == row.Name; });
+    return std::any_of(ArmKlassTabel.begin(), ArmKlassTabel.end(),
+                       [&](const TArmKlassRec &row) { return Name == row.Name; });
+}
+
+// Why Shown, a value of Q in display units, is outside Bounds; HeightMm is the file's h.
+QString Beyond(TQuantity Q, double Shown, const TBounds &Bounds, double HeightMm)
+{
+    if (Shown < Bounds.Lower)
+        return Num(Shown) + QStringLiteral(" is below ") + Num(Bounds.Lower);
+    QString limit = Num(Bounds.Upper);
+    if (Q == TQuantity::hf)
+        limit = QStringLiteral("h = ") + Num(HeightMm);
+    else if (Q == TQuantity::a || Q == TQuantity::ap)
+        limit = QStringLiteral("h/2 = ") + Num(HeightMm / 2);
+    return Num(Shown) + QStringLiteral(" is above ") + limit;
+}
+
+TShapeInputs ReadShape(const QJsonObject &Top, const QString &Where, bool RibbedSlab)
+{
+    const QJsonObject shape = Member(Top, {}, Where, QJsonValue::Object).toObject();
+    QStringList known;
+    for (const TNumKey &k : NumKeys(RibbedSlab))
+        known << QLatin1String(k.Key);
+    for (const TClassKey &k : ClassKeys)
+        known << QLatin1String(k.Key);
+    for (const TBarsKey &k : BarsKeys)
+        known << QLatin1String(k.Key);
+    RefuseUnknownKeys(shape, Where, known);
+
+    TShapeInputs in;
+    double heightMm = 0.0; // as written in the file, for the messages
+    for (const TNumKey &k : NumKeys(RibbedSlab)) {
+        const double shown = Number(shape, Where, QLatin1String(k.Key));
+        const double scale = ScaleOf(k.Quantity);
+        double held = shown / scale; // as the window stores a typed value
+        if (held == 0.0)
+            held = 0.0; // and never -0
+        // Checked as the window checks the value it shows, so that a file written from what
+        // was read passes the same checks.
+        const TBounds bounds = BoundsOf(k.Quantity, in.h * 1000);
+        if (!bounds.Contains(held * scale))
+            Refuse(Child(Where, QLatin1String(k.Key)), Beyond(k.Quantity, shown, bounds, heightMm));
+        if (k.Quantity == TQuantity::h)
+            heightMm = shown;
+        in.*k.Field = held;
+    }
+    for (const TClassKey &k : ClassKeys) {
+        const QString name =
+            Member(shape, Where, QLatin1String(k.Key), QJsonValue::String).toString();
+        if (!IsOffered(name.toStdString(), k.Concrete))
+            Refuse(Child(Where, QLatin1String(k.Key)),
+                   Quoted(name) + QStringLiteral(" is not one of ") + ClassChoice(k.Concrete));
+        in.*k.Field = name.toStdString();
+    }
+    for (const TBarsKey &k : BarsKeys) {
+        const QString where = Child(Where, QLatin1String(k.Key));
+        const QJsonObject bars =
+            Member(shape, Where, QLatin1String(k.Key), QJsonValue::Object).toObject();
+        RefuseUnknownKeys(bars, where, {QStringLiteral("count"), QStringLiteral("diameter_mm")});
+        const double count = Number(bars, where, QStringLiteral("count"));
+        if (!(count >= 1 && count <= MaxBarCount && count == std::floor(count)))
+            Refuse(where + QStringLiteral(".count"),
+                   Num(count) + QStringLiteral(" is not a bar count 1..") + Num(MaxBarCount));
+        const double d = Number(bars, where, QStringLiteral("diameter_mm"));
+        if (std::find(ArmDiameetrid.begin(), ArmDiameetrid.end(), d) == ArmDiameetrid.end())
+            Refuse(where + QStringLiteral(".diameter_mm"),
+                   Num(d) + QStringLiteral(" is not a diameter of the bar table"));
+        in.*k.Count = static_cast<int>(count);
+        in.*k.D = static_cast<int>(d);
+    }
+    return in;
+}
+
+TSectionDocument ReadDocument(const QByteArray &Bytes)
+{
+    if (Bytes.size() > MaxSectionFileSize)
+        Refuse({}, TooLarge);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
+    const QString text = utf8(Bytes); // decoding is what finds the faults
+    if (utf8.hasError())
+        Refuse({}, QStringLiteral("not UTF-8 text"));
+    QJsonParseError error;
+    const QJsonDocument json = QJsonDocument::fromJson(Bytes, &error);
+    if (error.error != QJsonParseError::NoError)
+        Refuse({}, QStringLiteral("not JSON: ") + error.errorString() +
+                       QStringLiteral(" at byte ") + QString::number(error.offset));
+    if (!json.isObject())
+        Refuse({}, QStringLiteral("not a section file: no JSON object"));
+
+    const QJsonObject top = json.object();
+    const QString format = Member(top, {}, QStringLiteral("format"), QJsonValue::String).toString();
+    if (format != FormatName)
+        Refuse(QStringLiteral("format"),
+               Quoted(format) + QStringLiteral(" is not ") + Quoted(FormatName));
+    const double version = Number(top, {}, QStringLiteral("version"));
+    if (version != Version)
+        Refuse(QStringLiteral("version"),
+               Num(version) + QStringLiteral(" is not a version this program reads (") +
+                   Num(Version) + QLatin1Char(')'));
+    RefuseUnknownKeys(top, {},
+                      {QStringLiteral("format"), QStringLiteral("version"), QStringLiteral("shape"),
+                       QStringLiteral("rectangle"), QStringLiteral("ribbed_slab")});
+    const QString shape = Member(top, {}, QStringLiteral("shape"), QJsonValue::String).toString();
+    if (shape != QStringLiteral("rectangle") && shape != QStringLiteral("ribbed-slab"))
+        Refuse(QStringLiteral("shape"),
+               Quoted(shape) + QStringLiteral(" is neither \"rectangle\" nor \"ribbed-slab\""));
+
+    TSectionDocument doc;
+    doc.RibbedSlabShown = shape == QStringLiteral("ribbed-slab");
+    doc.Rectangle = ReadShape(top, QStringLiteral("rectangle"), false);
+    doc.RibbedSlab = ReadShape(top, QStringLiteral("ribbed_slab"), true);
+    return doc;
+}
+} // namespace
+
+TShapeInputs InputsOf(const TRistLoige &RL)
+{
+    TShapeInputs in;
+    in.b = RL.b;
+    in.h = RL.h;
+    in.a = RL.a;
+    in.ap = RL.ap;
+    in.Msd = RL.Msd;
+    if (const auto *rpl = dynamic_cast<const TRPLRistLoige *>(&RL)) {
+        in.bw = rpl->bw;
+        in.hf = rpl->hf;
+    }
+    in.Concrete = RL.BetKlass.Name;
+    in.TensionSteel = RL.AArmKlass.Name;
+    in.CompressionSteel = RL.YArmKlass.Name;
+    in.TensionCount = RL.AArmatuur.Arv;
+    in.TensionD = RL.AArmatuur.D;
+    in.CompressionCount = RL.YArmatuur.Arv;
+    in.CompressionD = RL.YArmatuur.D;
+    return in;
+}
+
+void ApplyInputs(const TShapeInputs &In, TRistLoige &RL)
+{
+    RL.b = In.b;
+    RL.h = In.h;
+    RL.a = In.a;
+    RL.ap = In.ap;
+    RL.Msd = In.Msd;
+    if (auto *rpl = dynamic_cast<TRPLRistLoige *>(&RL)) {
+        rpl->bw = In.bw;
+        rpl->hf = In.hf;
+    }
+    for (int k = MinBetKlIndex; k <= BetKlassid->Count; ++k)
+        if (BetKlassid->Items(k).Name == In.Concrete)
+            BetKlassid->Items(k).Assign(RL.BetKlass);
+    for (int k = 1; k <= ArmKlassid->Count; ++k) {
+        const TArmKlass &steel = ArmKlassid->Items(k);
+        if (steel.Name == In.TensionSteel)
+            steel.Assign(RL.AArmKlass);
+        if (steel.Name == In.CompressionSteel)
+            steel.Assign(RL.YArmKlass);
+    }
+    RL.AArmatuur.Arv = In.TensionCount;
+    RL.AArmatuur.D = In.TensionD;
+    RL.AArmatuur.CalcArea();
+    RL.YArmatuur.Arv = In.CompressionCount;
+    RL.YArmatuur.D = In.CompressionD;
+    RL.YArmatuur.CalcArea();
+}
+
+QByteArray WriteSectionDocument(const TSectionDocument &Doc)
+{
+    const QJsonObject top{{"format", FormatName},
+                          {"version", Version},
+                          {"shape", Doc.RibbedSlabShown ? QStringLiteral("ribbed-slab")
+                                                        : QStringLiteral("rectangle")},
+                          {"rectangle", ShapeObject(Doc.Rectangle, false)},
+                          {"ribbed_slab", ShapeObject(Doc.RibbedSlab, true)}};
+    return QJsonDocument(top).toJson(QJsonDocument::Indented);
+}
+
+std::variant<TSectionDocument, QString> ReadSectionDocument(const QByteArray &Bytes,
+                                                            const QString &FileName)
+{
+    try {
+        return ReadDocument(Bytes);
+    } catch (const TRefusal &refusal) {
+        return FileName + QStringLiteral(": ") + refusal.Text;
+    }
+}
+
+std::variant<TSectionDocument, QString> LoadSectionFile(const QString &Path)
+{
+    const QString name = QFileInfo(Path).fileName();
+    QFile file(Path);
+    if (!file.open(QIODevice::ReadOnly))
+        return name + QStringLiteral(": ") + file.errorString();
+    if (file.size() > MaxSectionFileSize)
+        return name + QStringLiteral(": ") + TooLarge;
+    const QByteArray bytes = file.read(MaxSectionFileSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        return name + QStringLiteral(": ") + file.errorString();
+    return ReadSectionDocument(bytes, name);
+}
+
+QString SaveSectionFile(const QString &Path, const TSectionDocument &Doc)
+{
+    const QByteArray bytes = WriteSectionDocument(Doc);
+    QSaveFile file(Path);
+    // Unbuffered, and written on until every byte is in or a write fails: a short write (a
+    // full disk) is no error to QFile, and a buffered one would surface only in the flush
+    // inside commit(), which then renames the truncated file over the old one all the same.
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        qint64 written = 0;
+        while (written < bytes.size()) {
+            const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
+            if (n <= 0)
+                break;
+            written += n;
+        }
+        if (written == bytes.size() && file.commit())
+            return {};
+    }
+    return QFileInfo(Path).fileName() + QStringLiteral(": ") + file.errorString();
+}
