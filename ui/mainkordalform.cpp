@@ -91,7 +91,9 @@ void TMainKordalForm::FormCreate()
     for (QLabel *label : ui->GroupBox1->findChildren<QLabel *>())
         if (label != ui->RistLImage)
             label->adjustSize();
+    FBaseTitle = windowTitle();
     createMenuConnections();
+    createFileConnections();
 
     // The form names the ribbed-slab page; the program starts on the rectangle.
     ui->RLPageControl->setCurrentWidget(ui->RKTabSheet);
@@ -144,6 +146,8 @@ void TMainKordalForm::FormShow()
 {
     if (AboutBox)
         AboutBox->exec();
+    if (!FStartFile.isEmpty())
+        OpenFile(std::exchange(FStartFile, QString()));
 }
 
 void TMainKordalForm::ExitItemClick()
@@ -247,7 +251,11 @@ void TMainKordalForm::SetResults()
         SetCaption(ui->AscProvLabel, lines.CompressionBars);
         SetShortfall(ui->AscProvLabel, lines.CompressionShort);
     }
+    ui->MRdLabel->setVisible(lines.CapacityShown);
+    SetCaption(ui->MRdLabel, lines.Capacity);
+    SetShortfall(ui->MRdLabel, lines.CapacityShort);
     ImageCreate();
+    UpdateTitle();
 }
 
 // Drawing -----------------------------------------------------------------------------------

@@ -13,6 +13,8 @@
 // handlers of the input fields, class boxes and shape switch in mainkordalform_input.cpp.
 #pragma once
 
+#include "sectionfile.h"
+
 #include <QImage>
 #include <QMainWindow>
 
@@ -47,8 +49,15 @@ public:
     TRistLoige &CurrentSection() const { return *RL; }
     bool IsRibbedSlab() const { return IsRPL; }
 
+    // Opens the section file at Path as if its inputs were typed; a file that cannot be read
+    // is named in a warning box and changes nothing. False then.
+    bool OpenFile(const QString &Path);
+    // A file to open once the About box that greets the user is closed.
+    void SetStartFile(const QString &Path) { FStartFile = Path; }
+
 protected:
     void showEvent(QShowEvent *Event) override;
+    void closeEvent(QCloseEvent *Event) override;
     bool eventFilter(QObject *Watched, QEvent *Event) override;
 
 private:
@@ -57,6 +66,19 @@ private:
     void createMenuConnections();
     void createInputConnections(); // mainkordalform_input.cpp
     void FillClassComboBoxes();
+
+    // The document (mainkordalform_file.cpp).
+    void createFileConnections();
+    void OpenItemClick();
+    void SaveItemClick();
+    void SaveAsItemClick();
+    bool SaveTo(const QString &Path);
+    // True when the window's changes may go: none, saved, or the user says so.
+    bool MayDropChanges();
+    // Stores a value typed into the focused field, as leaving the field would.
+    void CommitEditing();
+    TSectionDocument CurrentDocument() const;
+    void UpdateTitle();
 
     // Menu and buttons.
     void FormShow();
@@ -117,6 +139,8 @@ private:
     bool MoveFocusOnEnter(int Key, QWidget *Next);
     void ShowInputWarning(const QString &Message);
     void ReplaceSection(bool Ribbed);
+    // Shows the page of the shape without it counting as the user's switch.
+    void SetPageQuietly(bool Ribbed);
 
     bool FExitCheckRunning = false; // a field's exit check is in progress
     bool FSettingPage = false;      // the program, not the user, is changing the page
@@ -128,6 +152,11 @@ private:
     std::unique_ptr<TRistLoige> RL;
     bool IsRPL = false;
     bool FShown = false;
+
+    QString FBaseTitle;              // the program's title
+    QString FFileName;               // the file the window's document is in; empty: none yet
+    TSectionDocument FSavedDocument; // as it stands in that file
+    QString FStartFile;
 };
 
 extern TMainKordalForm *MainKordalForm;

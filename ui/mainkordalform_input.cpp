@@ -284,6 +284,14 @@ void TMainKordalForm::NumEditExit(int Field)
         edit->selectAll(); // the previous value, ready to be typed over
 }
 
+void TMainKordalForm::CommitEditing()
+{
+    // A value typed but not yet confirmed by leaving its field is part of what the user sees.
+    for (int i = 0; i < NumFieldCount; ++i)
+        if (QApplication::focusWidget() == ui.get()->*NumField(i).Edit)
+            (this->*NumField(i).Exit)();
+}
+
 void TMainKordalForm::ShowInputWarning(const QString &Message)
 {
     QMessageBox box(QMessageBox::Warning, QString::fromUtf8("Hoiatus"), Message, QMessageBox::Ok,
@@ -427,21 +435,21 @@ void TMainKordalForm::RLPageControlChange()
     ReplaceSection(ui->RLPageControl->currentWidget() == ui->RPLTabSheet);
 }
 
+void TMainKordalForm::SetPageQuietly(bool Ribbed)
+{
+    QScopedValueRollback<bool> setting(FSettingPage, true);
+    ui->RLPageControl->setCurrentWidget(Ribbed ? ui->RPLTabSheet : ui->RKTabSheet);
+}
+
 // The menu shows the shape as it was last saved; changes since are dropped.
 void TMainKordalForm::RKrlItemClick()
 {
-    {
-        QScopedValueRollback<bool> setting(FSettingPage, true);
-        ui->RLPageControl->setCurrentWidget(ui->RKTabSheet);
-    }
+    SetPageQuietly(false);
     ReplaceSection(false);
 }
 
 void TMainKordalForm::RPLrlItemClick()
 {
-    {
-        QScopedValueRollback<bool> setting(FSettingPage, true);
-        ui->RLPageControl->setCurrentWidget(ui->RPLTabSheet);
-    }
+    SetPageQuietly(true);
     ReplaceSection(true);
 }

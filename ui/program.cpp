@@ -3,11 +3,34 @@
 #include "aboutbox.h"
 #include "classes.h"
 #include "mainkordalform.h"
+#include "report.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QTextStream>
+
+#include <string_view>
+
+namespace
+{
+// True when the command line asks for sheets or help only: such a run opens no window and
+// needs no display.
+bool WithoutWindow(int Argc, char **Argv)
+{
+    for (int i = 1; i < Argc; ++i) {
+        const std::string_view arg = Argv[i];
+        if (arg == "--pdf" || arg.starts_with("--pdf=") || arg == "-h" || arg == "--help" ||
+            arg == "-?" || arg == "--help-all")
+            return true;
+    }
+    return false;
+}
+} // namespace
 
 int RunKordal(int &Argc, char **Argv, const std::function<void(TAboutBox &)> &BeforeLoop)
 {
+    if (WithoutWindow(Argc, Argv) && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     TClassesScope classes;
     QApplication application(Argc, Argv);
     // The program's title for the desktop (task bar, window class). Not the display name:
@@ -15,11 +38,45 @@ int RunKordal(int &Argc, char **Argv, const std::function<void(TAboutBox &)> &Be
     QApplication::setApplicationName(
         QString::fromUtf8("Raudbetoonristlõigete dimensioneerimine (EC2)"));
 
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString::fromUtf8(
+        "Raudbetoonristlõike dimensioneerimine, EVS-EN 1992-1-1:2007. Ilma valikuteta avab "
+        "akna, FILE-ga selle ristlõike faili."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption pdf(
+        QStringLiteral("pdf"),
+        QString::fromUtf8("Kirjutab FILE-de arvutuslehed akent avamata: ühe faili leht "
+                          "failiks OUT (.pdf), mitu faili kausta OUT, igaüks nimega FILE.pdf."),
+        QStringLiteral("OUT"));
+    parser.addOption(pdf);
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QString::fromUtf8("Kordal ristlõike fail (.kordal)."),
+                                 QStringLiteral("[FILE...]"));
+    QTextStream err(stderr);
+    const QStringList files =
+        parser.parse(QApplication::arguments()) ? parser.positionalArguments() : QStringList();
+    if (!parser.errorText().isEmpty() || (!parser.isSet(pdf) && files.size() > 1) ||
+        (parser.isSet(pdf) && files.isEmpty())) {
+        err << (parser.errorText().isEmpty() ? QString::fromUtf8("Vigased argumendid.")
+                                             : parser.errorText())
+            << "\n"
+            << parser.helpText();
+        return 2;
+    }
+    if (parser.isSet(help)) {
+        QTextStream(stdout) << parser.helpText();
+        return 0;
+    }
+    if (parser.isSet(pdf))
+        return WriteSheets(parser.value(pdf), files, err);
+
     int result = 0;
     {
         TMainKordalForm mainForm;
         TAboutBox aboutBox(&mainForm);
         AboutBox = &aboutBox;
+        if (!files.isEmpty())
+            mainForm.SetStartFile(files.first());
         if (BeforeLoop)
             BeforeLoop(aboutBox);
         mainForm.show();

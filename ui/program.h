@@ -8,6 +8,8 @@
 
 class TAboutBox;
 
-// Runs the program. BeforeLoop, when given, sees the About box just before the message
+// Runs the program: the window, with the section file named on the command line opened once
+// the About box is closed; or, with --pdf, the calculation sheets of the files named, written
+// without a window (see --help). BeforeLoop, when given, sees the About box just before the message
 // loop starts (the start-up benchmark ends the run once the box has been painted).
 int RunKordal(int &Argc, char **Argv, const std::function<void(TAboutBox &)> &BeforeLoop = {});

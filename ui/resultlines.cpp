@@ -1,5 +1,6 @@
 #include "resultlines.h"
 
+#include "capacity.h"
 #include "numformat.h"
 #include "ristloige.h"
 
@@ -51,6 +52,15 @@ TResultLines DescribeResults(const TRistLoige &RL)
         lines.CompressionReq = RL.Asc * 10000;
         lines.CompressionBars = BarsText("Valitud survearmatuur", RL.YArmatuur);
         lines.CompressionShort = lines.CompressionReq > RL.YArmatuur.AsProv;
+    }
+    const TCapacity capacity = ChosenBarsCapacity(RL);
+    lines.CapacityShown = capacity.Valid;
+    if (capacity.Valid) {
+        lines.Capacity = Format("Kandevõime valitud armatuuriga   MRd = %.2f kNm,  Msd/MRd = %.2f",
+                                {capacity.MRd, capacity.Utilisation});
+        if (!capacity.TensionYields)
+            lines.Capacity += Format(",  tõmbearmatuur ei voola (x/d = %.2f)", {capacity.xOverD});
+        lines.CapacityShort = capacity.Utilisation > 1;
     }
     return lines;
 }

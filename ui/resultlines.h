@@ -19,6 +19,11 @@ struct TResultLines {
     QString CompressionText, CompressionBars;
     bool CompressionShort = false;
     double CompressionReq = 0.0; // cm2
+    // The capacity of the bars chosen, while a design exists: MRd and Msd/MRd, and x/d when
+    // the tension bars would not yield. Short when Msd/MRd > 1.
+    bool CapacityShown = false;
+    QString Capacity;
+    bool CapacityShort = false;
 };
 
 // The results of the section's last Calculate (its Fault says whether it designed).

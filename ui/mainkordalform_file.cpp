@@ -1,0 +1,140 @@
+// The window's document: both shapes' inputs, classes and bars as a section file. Open and
+// Save as go through the file dialog; a file's name is in the title, with an asterisk while
+// the window holds changes not in it; closing, Exit and opening another file ask before such
+// changes are dropped. A session that never opened or saved a file asks nothing.
+#include "mainkordalform.h"
+#include "ui_mainkordalform.h"
+
+#include "classes.h"
+#include "rplristloige.h"
+#include "sectionfile.h"
+
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace
+{
+const char *const FileFilter = "Kordal ristlõiked (*.kordal)";
+}
+
+void TMainKordalForm::createFileConnections()
+{
+    connect(ui->OpenItem, &QAction::triggered, this, &TMainKordalForm::OpenItemClick);
+    connect(ui->SaveItem, &QAction::triggered, this, &TMainKordalForm::SaveItemClick);
+    connect(ui->SaveAsItem, &QAction::triggered, this, &TMainKordalForm::SaveAsItemClick);
+}
+
+TSectionDocument TMainKordalForm::CurrentDocument() const
+{
+    // The shape shown is RL; the other one waits in its stored section.
+    TSectionDocument doc;
+    doc.RibbedSlabShown = IsRPL;
+    doc.Rectangle = InputsOf(IsRPL ? static_cast<const TRistLoige &>(*StoredRistLoige) : *RL);
+    doc.RibbedSlab = InputsOf(IsRPL ? *RL : *StoredRPLRistLoige);
+    return doc;
+}
+
+void TMainKordalForm::UpdateTitle()
+{
+    if (FFileName.isEmpty()) {
+        setWindowTitle(FBaseTitle);
+        return;
+    }
+    setWindowTitle(FBaseTitle + QString::fromUtf8(" – ") + QFileInfo(FFileName).fileName() +
+                   QStringLiteral("[*]"));
+    setWindowModified(CurrentDocument() != FSavedDocument);
+}
+
+bool TMainKordalForm::MayDropChanges()
+{
+    CommitEditing();
+    if (FFileName.isEmpty() || !isWindowModified())
+        return true;
+    QMessageBox box(
+        QMessageBox::Question, QString::fromUtf8("Salvestamata muudatused"),
+        QString::fromUtf8("Salvesta muudatused faili %1?").arg(QFileInfo(FFileName).fileName()),
+        QMessageBox::NoButton, this);
+    QPushButton *save = box.addButton(QString::fromUtf8("Salvesta"), QMessageBox::AcceptRole);
+    box.addButton(QString::fromUtf8("Ära salvesta"), QMessageBox::DestructiveRole);
+    QPushButton *cancel = box.addButton(QString::fromUtf8("Loobu"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save)
+        return SaveTo(FFileName);
+    return box.clickedButton() != cancel;
+}
+
+bool TMainKordalForm::OpenFile(const QString &Path)
+{
+    const auto read = LoadSectionFile(Path);
+    if (const QString *error = std::get_if<QString>(&read)) {
+        QMessageBox::warning(this, QString::fromUtf8("Hoiatus"), *error);
+        return false;
+    }
+    const auto &doc = std::get<TSectionDocument>(read);
+    ApplyInputs(doc.Rectangle, *StoredRistLoige);
+    ApplyInputs(doc.RibbedSlab, *StoredRPLRistLoige);
+    FFileName = Path;
+    FSavedDocument = doc;
+    SetPageQuietly(doc.RibbedSlabShown);
+    ReplaceSection(doc.RibbedSlabShown); // as if typed: design values, results, drawing
+    return true;
+}
+
+bool TMainKordalForm::SaveTo(const QString &Path)
+{
+    CommitEditing();
+    const TSectionDocument doc = CurrentDocument();
+    if (const QString error = SaveSectionFile(Path, doc); !error.isEmpty()) {
+        QMessageBox::warning(this, QString::fromUtf8("Hoiatus"), error);
+        return false;
+    }
+    FFileName = Path;
+    FSavedDocument = doc;
+    UpdateTitle();
+    return true;
+}
+
+void TMainKordalForm::OpenItemClick()
+{
+    if (!MayDropChanges())
+        return;
+    const QString path = QFileDialog::getOpenFileName(
+        this, QString::fromUtf8("Ava"), QFileInfo(FFileName).path(), QString::fromUtf8(FileFilter));
+    if (!path.isEmpty())
+        OpenFile(path);
+}
+
+void TMainKordalForm::SaveItemClick()
+{
+    if (FFileName.isEmpty())
+        SaveAsItemClick();
+    else
+        SaveTo(FFileName);
+}
+
+void TMainKordalForm::SaveAsItemClick()
+{
+    CommitEditing();
+    QString path = QFileDialog::getSaveFileName(
+        this, QString::fromUtf8("Salvesta kui"),
+        FFileName.isEmpty() ? QStringLiteral("ristloige.kordal") : FFileName,
+        QString::fromUtf8(FileFilter));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".kordal");
+    SaveTo(path);
+}
+
+void TMainKordalForm::closeEvent(QCloseEvent *Event)
+{
+    if (MayDropChanges())
+        Event->accept();
+    else
+        Event->ignore();
+}
