@@ -36,7 +36,8 @@ inline QString Localized(const QString &Text)
 // Clicks into the field, selects its text and types Text (points as the user's separator).
 inline void TypeInto(QLineEdit *Field, QString Text)
 {
-    QVERIFY(QTest::qWaitForWindowActive(Field->window())); // back from a box
+    Field->window()->activateWindow(); // no window manager gives it back after a dialog
+    QVERIFY(QTest::qWaitForWindowActive(Field->window()));
     QTest::mouseClick(Field, Qt::LeftButton);
     QVERIFY(Field->hasFocus());
     QTest::keyClick(Field, Qt::Key_A, Qt::ControlModifier);
@@ -45,9 +46,9 @@ inline void TypeInto(QLineEdit *Field, QString Text)
         QTest::sendKeyEvent(QTest::Click, Field, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
-// Answers modal windows as they open. A message box is answered with OK and its text kept;
-// a window expected by title gets its own answer; any other is closed and recorded, so a
-// test fails on a box nobody expected instead of hanging on it.
+// Answers modal windows as they open: the next one expected, by its title, with its own
+// answer; any other message box with OK, its text kept; anything else is closed and
+// recorded, so a test fails on a window nobody expected instead of hanging on it.
 class TModals : public QObject
 {
 public:
@@ -58,8 +59,7 @@ public:
     }
     void Expect(const QString &Title, std::function<void(QWidget *)> Answer)
     {
-        FTitle = Title;
-        FAnswer = std::move(Answer);
+        FExpected.append({Title, std::move(Answer)});
     }
     QStringList Boxes, Unexpected;         // texts of the message boxes; titles of other windows
     std::function<void(QWidget *)> Others; // if set, answers what nobody expects
@@ -75,13 +75,13 @@ private:
             connect(
                 dialog, &QDialog::finished, this, [this] { FLast = nullptr; },
                 Qt::SingleShotConnection);
-        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+        if (!FExpected.isEmpty() && modal->windowTitle() == FExpected.first().first) {
+            FExpected.takeFirst().second(modal);
+        } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
             Boxes << box->text();
             if (!Others && Boxes.size() > 10) // a check that never ends would hang the test
                 qFatal("box after box: %s", qPrintable(box->text()));
             QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-        } else if (FAnswer && modal->windowTitle() == FTitle) {
-            std::exchange(FAnswer, nullptr)(modal);
         } else if (Others) {
             Others(modal);
         } else {
@@ -91,6 +91,5 @@ private:
     }
     QTimer FTimer;
     QPointer<QWidget> FLast;
-    QString FTitle;
-    std::function<void(QWidget *)> FAnswer;
+    QList<std::pair<QString, std::function<void(QWidget *)>>> FExpected;
 };

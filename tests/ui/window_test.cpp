@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -16,6 +17,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <memory>
@@ -43,6 +45,12 @@ class TWindowTest : public QObject
     {
         TypeInto(Edit(Name), Typed);
         QTest::keyClick(Edit(Name), Leave);
+    }
+    void Press(Qt::Key Key, Qt::KeyboardModifiers Modifiers) // a shortcut, in the active window
+    {
+        FForm->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(FForm.get()));
+        QTest::keyClick(FForm.get(), Key, Modifiers);
     }
     void ClickTab(int Index)
     {
@@ -98,6 +106,7 @@ private slots:
     void classBoxesChangeTheMaterials();
     void eachShapeKeepsItsInputs();
     void barDialogChoosesTheBars();
+    void filesKeepTheWork();
     void aboutBoxAndExit();
 };
 
@@ -134,13 +143,18 @@ void TWindowTest::startsOnTheDefaultRectangle()
         QVERIFY2(Shown(name), name);
     QVERIFY(!Child<QLabel>(FForm.get(), "RistLImage")->pixmap().isNull());
 
+    QCOMPARE(Text("MRdLabel"), Localized("Kandevõime valitud armatuuriga   MRd = 660.53 kNm,  "
+                                         "Msd/MRd = 0.83,  tõmbearmatuur ei voola (x/d = 0.64)"));
+    QVERIFY(!Red("MRdLabel"));
     QStringList items;
     for (const char *menu : {"FileMnu", "RistLMnu", "HelpMnu"})
         for (QAction *action : Child<QMenu>(FForm.get(), menu)->actions())
             if (action->isVisible())
-                items << action->text();
-    QCOMPARE(items, (QStringList{"&Exit", QString::fromUtf8("&Ristkülik"), "Ribi&plaat",
-                                 "&About Kordal ..."}));
+                items << action->text() + action->shortcut().toString();
+    QCOMPARE(items.join(QLatin1Char('|')),
+             QString::fromUtf8("Ava...Ctrl+O|SalvestaCtrl+S|Salvesta kui...Ctrl+Shift+S||Ekspordi "
+                               "PDF...|Prindi...Ctrl+P||&Exit|&Ristkülik|Ribi&plaat|&About "
+                               "Kordal ..."));
     // A hint is a control's tooltip, status tip and accessible name; hovering shows it.
     auto *msd = Edit("MsdEdit");
     const QString hint = QStringLiteral("Arvutuslik paindemoment Msd (kNm)");
@@ -261,7 +275,11 @@ void TWindowTest::barDialogChoosesTheBars()
 {
     ChooseBars("AsValikButton", 2, 12, Qt::Key_Return);
     QCOMPARE(Text("AstProvLabel"), Localized("Valitud tõmbearmatuur: 2 x 12, As,prov = 2.26 cm2"));
-    QVERIFY(Red("AstProvLabel"));
+    QVERIFY(Red("AstProvLabel") && Red("MRdLabel"));
+    // 2 x 12 yield: 5.3333 x + 8.0425e-4 700 (x - 0.04) / x = 2.2619e-4 434.78 gives x =
+    // 0.0347, the top bars pulled at 108 MPa; MRd = 0.1849 (d - 0.4 x) - 0.0866 (d - d2).
+    QCOMPARE(Text("MRdLabel"),
+             Localized("Kandevõime valitud armatuuriga   MRd = 45.65 kNm,  Msd/MRd = 12.05"));
     ChooseBars("AsValikButton", 8, 40, Qt::Key_Escape); // a cancel changes nothing
     QCOMPARE(RL().AArmatuur.Arv * 100 + RL().AArmatuur.D, 212);
     ChooseBars("AscValikButton", 5, 16, Qt::Key_Return);
@@ -269,10 +287,72 @@ void TWindowTest::barDialogChoosesTheBars()
     QVERIFY(!Red("AscProvLabel"));
 }
 
+void TWindowTest::filesKeepTheWork()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("tala.kordal")), title = FForm->windowTitle();
+    auto fileDialog = [&](const QString &Name) {
+        return [&, Name](QWidget *Dialog) {
+            Child<QLineEdit>(Dialog, "fileNameEdit")->setText(dir.filePath(Name));
+            QTest::keyClick(Child<QLineEdit>(Dialog, "fileNameEdit"), Qt::Key_Return);
+        };
+    };
+    auto question = [this](const char *Answer) {
+        FModals->Expect(QString::fromUtf8("Salvestamata muudatused"), [=](QWidget *Box) {
+            FModals->Boxes << static_cast<QMessageBox *>(Box)->text();
+            for (QAbstractButton *button : static_cast<QMessageBox *>(Box)->buttons())
+                if (button->text() == QString::fromUtf8(Answer))
+                    QTest::mouseClick(button, Qt::LeftButton);
+        });
+    };
+    ClickTab(1);
+    Enter("hfEdit", QStringLiteral("120"));
+    FModals->Expect(QStringLiteral("Salvesta kui"), fileDialog(QStringLiteral("tala")));
+    Press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(FForm->windowTitle(), title + QString::fromUtf8(" – tala.kordal[*]"));
+    QVERIFY(!FForm->isWindowModified() && QFile::exists(path));
+
+    // A moment typed and not yet confirmed is part of the work: Exit asks, Loobu stays.
+    TypeInto(Edit("MsdEdit"), QStringLiteral("600"));
+    question("Loobu");
+    Child<QAction>(FForm.get(), "ExitItem")->trigger();
+    QVERIFY(FForm->isVisible() && FForm->isWindowModified());
+    QCOMPARE(FModals->Boxes,
+             QStringList{QString::fromUtf8("Salvesta muudatused faili tala.kordal?")});
+    Press(Qt::Key_S, Qt::ControlModifier); // Salvesta: no question
+    QVERIFY(!FForm->isWindowModified());
+
+    // A broken file is refused with its reason and changes nothing.
+    QFile broken(dir.filePath(QStringLiteral("katki.kordal")));
+    QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("{\"format\": 1}") > 0);
+    broken.close();
+    QVERIFY(!FForm->OpenFile(broken.fileName()));
+    QVERIFY(FModals->Boxes.last().startsWith(QStringLiteral("katki.kordal: ")));
+    QCOMPARE(Edit("MsdEdit")->text(), Localized("600.00"));
+
+    // Changes dropped on purpose, and the saved state opened again: both shapes as saved.
+    Enter("MsdEdit", QStringLiteral("700"));
+    ClickTab(0);
+    question("Ära salvesta");
+    FModals->Expect(QStringLiteral("Ava"), fileDialog(QStringLiteral("tala.kordal")));
+    Press(Qt::Key_O, Qt::ControlModifier);
+    QVERIFY(FForm->IsRibbedSlab() && !FForm->isWindowModified());
+    QCOMPARE(Edit("MsdEdit")->text() + Edit("hfEdit")->text(), Localized("600.00120.0"));
+    // M1 + M2 = 0.2565 + 0.3160 MNm < 0.6: Asc = 0.0275 / (0.415 400) = 1.655 cm2, in the web:
+    // As = (0.7485 + 0.8 + 0.0662) / 434.78 = 37.14 cm2.
+    QCOMPARE(Text("AstLabel"), Localized("Arvutuslik tõmbearmatuur   As = 37.14 cm2"));
+}
+
 void TWindowTest::aboutBoxAndExit()
 {
-    // As the program starts: the window, its About box, then the window is shown.
+    // As the program starts with a file named: the window, its About box, the window shown,
+    // and once the greeting is closed, the file.
+    QTemporaryDir dir;
+    TSectionDocument doc{true, InputsOf(*StoredRistLoige), InputsOf(*StoredRPLRistLoige)};
+    doc.RibbedSlab.Msd = 480;
+    QVERIFY(SaveSectionFile(dir.filePath(QStringLiteral("plaat.kordal")), doc).isEmpty());
     FForm = std::make_unique<TMainKordalForm>();
+    FForm->SetStartFile(dir.filePath(QStringLiteral("plaat.kordal")));
     AboutBox = new TAboutBox(FForm.get());
     QCOMPARE(AboutBox->objectName(), QStringLiteral("AboutBox"));
     int greetings = 0;
@@ -283,6 +363,8 @@ void TWindowTest::aboutBoxAndExit()
     FModals->Expect(QStringLiteral("About Kordal"), answer);
     FForm->show();
     QTRY_COMPARE(greetings, 1);
+    QTRY_VERIFY(FForm->IsRibbedSlab());
+    QCOMPARE(Edit("MsdEdit")->text(), Localized("480.00"));
     FForm->hide();
     FForm->show(); // once only
     QTest::qWait(50);
