@@ -72,6 +72,8 @@ private:
     void OpenItemClick();
     void SaveItemClick();
     void SaveAsItemClick();
+    void ExportPdfItemClick();
+    void PrintItemClick();
     bool SaveTo(const QString &Path);
     // True when the window's changes may go: none, saved, or the user says so.
     bool MayDropChanges();

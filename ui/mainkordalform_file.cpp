@@ -6,6 +6,7 @@
 #include "ui_mainkordalform.h"
 
 #include "classes.h"
+#include "report.h"
 #include "rplristloige.h"
 #include "sectionfile.h"
 
@@ -13,6 +14,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 
 namespace
@@ -25,6 +29,8 @@ void TMainKordalForm::createFileConnections()
     connect(ui->OpenItem, &QAction::triggered, this, &TMainKordalForm::OpenItemClick);
     connect(ui->SaveItem, &QAction::triggered, this, &TMainKordalForm::SaveItemClick);
     connect(ui->SaveAsItem, &QAction::triggered, this, &TMainKordalForm::SaveAsItemClick);
+    connect(ui->ExportPdfItem, &QAction::triggered, this, &TMainKordalForm::ExportPdfItemClick);
+    connect(ui->PrintItem, &QAction::triggered, this, &TMainKordalForm::PrintItemClick);
 }
 
 TSectionDocument TMainKordalForm::CurrentDocument() const
@@ -129,6 +135,44 @@ void TMainKordalForm::SaveAsItemClick()
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".kordal");
     SaveTo(path);
+}
+
+// The calculation sheet of the section shown, as it stands on the screen.
+void TMainKordalForm::ExportPdfItemClick()
+{
+    CommitEditing();
+    const QFileInfo file(FFileName);
+    QString path = QFileDialog::getSaveFileName(
+        this, QString::fromUtf8("Ekspordi PDF"),
+        FFileName.isEmpty() ? QStringLiteral("ristloige.pdf")
+                            : file.dir().filePath(file.completeBaseName() + QStringLiteral(".pdf")),
+        QString::fromUtf8("PDF-failid (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".pdf");
+    const QString error = WriteSheetPdf(path, *RL, file.fileName(), QDateTime::currentDateTime());
+    if (!error.isEmpty())
+        QMessageBox::warning(this, QString::fromUtf8("Hoiatus"), error);
+}
+
+void TMainKordalForm::PrintItemClick()
+{
+    CommitEditing();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        QMessageBox::warning(this, QString::fromUtf8("Hoiatus"),
+                             QString::fromUtf8("Printerisse ei saa kirjutada."));
+        return;
+    }
+    PaintSheet(painter, printer.pageLayout().paintRectPixels(printer.resolution()),
+               printer.resolution(), *RL, QFileInfo(FFileName).fileName(),
+               QDateTime::currentDateTime());
 }
 
 void TMainKordalForm::closeEvent(QCloseEvent *Event)

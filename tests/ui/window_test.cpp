@@ -298,7 +298,7 @@ void TWindowTest::filesKeepTheWork()
         };
     };
     auto question = [this](const char *Answer) {
-        FModals->Expect(QString::fromUtf8("Salvestamata muudatused"), [=](QWidget *Box) {
+        FModals->Expect(QString::fromUtf8("Salvestamata muudatused"), [this, Answer](QWidget *Box) {
             FModals->Boxes << static_cast<QMessageBox *>(Box)->text();
             for (QAbstractButton *button : static_cast<QMessageBox *>(Box)->buttons())
                 if (button->text() == QString::fromUtf8(Answer))
