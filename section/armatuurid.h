@@ -5,6 +5,8 @@
 // D is in mm; AsReq and AsProv are in cm2, unlike the section's areas in m2.
 #pragma once
 
+#include <array>
+
 class TArmatuurid
 {
 public:
@@ -23,3 +25,9 @@ public:
 
 // Area of Arv bars of diameter D mm, in cm2.
 double BarArea(int Arv, int D);
+
+// The bars a layer is chosen from: 1..MaxBarCount bars of one of the standard diameters, mm.
+// Row r (1..14) of the bar dialog's grid stands for ArmDiameetrid[r - 1].
+inline constexpr std::array<int, 14> ArmDiameetrid{6,  8,  10, 12, 14, 16, 18,
+                                                   20, 22, 25, 28, 32, 36, 40};
+inline constexpr int MaxBarCount = 10;

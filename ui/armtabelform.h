@@ -15,7 +15,6 @@
 
 #include <QDialog>
 
-#include <array>
 #include <cstdint>
 #include <memory>
 
@@ -29,11 +28,6 @@ class TArmTabelForm;
 // The layer the dialog works on: 0 the tension bars (AArmatuur), 1 the compression bars
 // (YArmatuur). The "Valik>" buttons set it before they open the dialog.
 extern std::uint8_t ArmValik;
-
-// The standard bar diameters, mm. Grid row r (1..14) stands for ArmDiameetrid[r - 1];
-// row 0 is the fixed row of bar counts.
-inline constexpr std::array<int, 14> ArmDiameetrid{6,  8,  10, 12, 14, 16, 18,
-                                                   20, 22, 25, 28, 32, 36, 40};
 
 class TArmTabelForm : public QDialog
 {

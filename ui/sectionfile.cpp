@@ -1,6 +1,6 @@
 #include "sectionfile.h"
 
-#include "armtabelform.h"
+#include "armatuurid.h"
 #include "classes.h"
 #include "inputfields.h"
 #include "rplristloige.h"
@@ -22,7 +22,6 @@ namespace
 {
 const QString FormatName = QStringLiteral("kordal-section");
 constexpr int Version = 1;
-constexpr int MaxBarCount = 10; // the bar table's columns
 const QString TooLarge = QStringLiteral("larger than 1 MiB");
 
 // A number of a shape: its key, the quantity it is and the input that holds it.

@@ -1,6 +1,6 @@
 // Section files: what the window holds reads back bit for bit, every fault of a file is
 // refused with a message that says where, and a failed save keeps the old file.
-#include "armtabelform.h"
+#include "armatuurid.h"
 #include "classes.h"
 #include "rplristloige.h"
 #include "sectionfile.h"
