@@ -309,7 +309,7 @@ TEST_F(Section, BarGroupsAndTheClassesModule)
     EXPECT_EQ(std::tuple(fresh.Arv, fresh.D, a.Arv, a.D, y.Arv, y.D),
               std::tuple(4, 16, 6, 32, 4, 16));
     EXPECT_NEAR(fresh.AsProv + a.AsProv + y.AsProv, 8.0425 + 48.2549 + 8.0425, 2e-4);
-    EXPECT_EQ(StoredRPLRistLoige->b, 0.6);
+    EXPECT_EQ(StoredRPLRistLoige->b + StoredRistLoige->Msd, 550.6); // defaults
     StoredRistLoige->h = 1.0;
     ClassesInitialize(); // afresh
     EXPECT_EQ(StoredRistLoige->h, 0.5);

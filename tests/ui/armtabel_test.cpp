@@ -53,7 +53,6 @@ private slots:
     }
     void gridOfAreasMarksTheShortOnes();
     void keysMouseAndOK();
-    void cancelAndTheOtherLayer();
     void staysOnTheScreen();
 };
 
@@ -115,24 +114,6 @@ void TArmTabelTest::keysMouseAndOK()
     QCOMPARE(bars.Arv * 100 + bars.D, 410);
     QCOMPARE(bars.AsProv, BarArea(4, 10));
     QCOMPARE(bars.AsReq, BarArea(3, 20));
-}
-
-void TArmTabelTest::cancelAndTheOtherLayer()
-{
-    FSection.YArmatuur.D = 7; // not a diameter of the table: the dialog still opens
-    FSection.YArmatuur.Arv = 0;
-    auto form = Open(1);
-    QCOMPARE(Grid(form.get())->currentRow() * 100 + Grid(form.get())->currentColumn(), 101);
-    QCOMPARE(Label2(form.get()), Localized("As,req = 0.00 cm2"));
-    Keys(form.get(), {Qt::Key_Right, Qt::Key_Escape});
-    QCOMPARE(FSection.YArmatuur.D * 100 + FSection.YArmatuur.Arv, 700);
-    auto other = Open(1);
-    Keys(other.get(), {Qt::Key_Right, Qt::Key_Down, Qt::Key_Return});
-    QCOMPARE(FSection.YArmatuur.D * 100 + FSection.YArmatuur.Arv, 802);
-    QCOMPARE(FSection.AArmatuur.Arv * 100 + FSection.AArmatuur.D, 632);
-    auto none = Open(2); // no such layer: nothing is read or written
-    Keys(none.get(), {Qt::Key_Right, Qt::Key_Return});
-    QCOMPARE(FSection.AArmatuur.Arv * 100 + FSection.YArmatuur.Arv, 602);
 }
 
 QTEST_MAIN(TArmTabelTest)
