@@ -45,8 +45,12 @@ int RunKordal(int &Argc, char **Argv, const std::function<void(TAboutBox &)> &Be
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption pdf(
         QStringLiteral("pdf"),
-        QString::fromUtf8("Kirjutab FILE-de arvutuslehed akent avamata: ühe faili leht "
-                          "failiks OUT (.pdf), mitu faili kausta OUT, igaüks nimega FILE.pdf."),
+        QString::fromUtf8(
+            "Kirjutab FILE-de arvutuslehed (PDF) akent avamata. Ühe faili leht failiks OUT või, "
+            "kui OUT on kaust või lõpeb märgiga /, sinna nimega FILE.pdf. Mitu faili kausta OUT "
+            "(puudumisel luuakse), igaüks nimega FILE.pdf; olemasolev fail OUT neid ei võta. "
+            "Ristlõike faile ega sama käivituse lehti üle ei kirjutata. Väljumiskood 0, kui "
+            "kõik lehed said kirjutatud, muidu 1 ja iga vigane fail real veaväljundis."),
         QStringLiteral("OUT"));
     parser.addOption(pdf);
     parser.addPositionalArgument(QStringLiteral("FILE"),
