@@ -63,17 +63,13 @@ struct Example {
 // limiting block (omegalim d = 0.2245 m): the zone is then a rectangle of width b, carrying
 // mulim A b d^2 = 769.55 kNm, so Asc = (1.5 - 0.76955) / (0.415 * 400) = 44.003 cm2.
 // As,min = rhomin b d (bw d), rhomin = max(0.26 fctm / fyk, 0.0013): 0.00133 for C25/30 and
-// A500, the floor for C16/20 and for A600, 0.00212 for C50/60; A400 (fyd 347.83, xilim
-// 0.66805, mulim 0.39163) limits at 540.51 kNm, A600 (fyd 521.74, mulim 0.35331) at 487.6.
+// A500, the floor for A600, 0.00212 for C50/60; A400 (fyd 347.83, mulim 0.39163) limits at
+// 540.51 kNm, A600 (fyd 521.74, mulim 0.35331) at 487.6.
 const Example Examples[] = {
     {"RectangleZero", false, 0, 0, 0, 0, 4, 2, 0, 0, 2.427, "U"},
     {"Rectangle400", false, 400, 0, 0, 0, 4, 2, 24.53, 0, 2.427, ""},
-    {"RectangleBelowLimit", false, 513.0, 0, 0, 0, 4, 2, 34.425, 0, 2.427, ""},
-    {"RectangleAboveLimit", false, 513.1, 0, 0, 0, 4, 2, 34.432, 0.004, 2.427, "C"},
     {"Rectangle550", false, 550, 0, 0, 0, 4, 2, 36.477, 2.226, 2.427, "C"},
-    {"Rectangle1500", false, 1500, 0, 0, 0, 4, 2, 89.13, 59.46, 2.427, "CO"},
     {"Rectangle2000", false, 2000, 0, 0, 0, 4, 2, 116.84, 89.58, 2.427, "COA"},
-    {"FloorOfTheMinimum", false, 0, 0, 0, 0, 2, 2, 0, 0, 2.366, "U"},
     {"C50", false, 0, 0, 0, 0, 9, 2, 0, 0, 3.853, "U"},
     {"A400", false, 550, 0, 0, 0, 4, 1, 47.265, 0.657, 3.034, "C"},
     {"A600", false, 550, 0, 0, 0, 4, 3, 29.529, 3.757, 2.366, "C"},
@@ -81,7 +77,6 @@ const Example Examples[] = {
     {"SlabWeb450", true, 450, 0.1, 0.2, 0, 4, 2, 26.091, 0, 1.214, "W"},
     {"SlabWeb550", true, 550, 0.1, 0.2, 0, 4, 2, 33.849, 1.415, 1.214, "CW"},
     {"SlabThickFlange", true, 1500, 0.4, 0.2, 0, 4, 2, 92.126, 44.003, 1.214, "C"},
-    {"SlabNoFlange300", true, 300, 0, 0.2, 0, 4, 2, 19.624, 2.619, 1.214, "CW"}, // the web
     {"SlabWideWeb", true, 300, 0.1, 0.8, 0, 4, 2, 16.459, 0, 4.855, ""},
     // Both covers at mid-depth: no lever arm, Asc = 10 rhomax b d, flagged.
     {"SlabNoLeverArm", true, 550, 0.1, 0.2, 0.25, 4, 2, 576.79, 600.00, 0.667, "CWOA"},
@@ -216,16 +211,13 @@ TEST_F(Section, NotDesignableSaysWhy)
         TDesignFault Fault;
     } rows[] = {
         {false, 0, 0.5, 0.04, 550, 0, 0, F::Dimensions},
-        {false, 0.4, 0, 0.04, 550, 0, 0, F::Dimensions},
         {false, -0.4, 0.5, 0.04, 550, 0, 0, F::Dimensions},
         {false, 0.4, NAN, 0.04, 550, 0, 0, F::Dimensions},
         {false, 0.4, 0.5, 0.25, 550, 0, 0, F::Covers}, // no lever arm for compression steel
         {false, 0.4, 0.5, 0.04, -5, 0, 0, F::Inputs},
-        {false, 0.4, 0.5, 0.04, INFINITY, 0, 0, F::Inputs},
         {false, 0.4, 0.5, -0.01, 550, 0, 0, F::Inputs},
         {true, 0.6, 0.5, 0.04, 550, 0, 0.1, F::Dimensions},      // no rib
         {true, 0.6, 0.5, 0.04, 550, 0.2, 0.5001, F::Dimensions}, // a flange thicker than h
-        {true, 0.6, 0.5, 0.04, 550, 0.2, NAN, F::Dimensions},
     };
     for (const Row &row : rows) {
         auto rl = Make(row.Ribbed, 550);
@@ -302,18 +294,16 @@ TEST_F(Section, BarGroupsAndTheClassesModule)
     EXPECT_THROW(TRistLoige section, std::logic_error);
 }
 
-// The capacity of chosen bars, by hand (A = 16.667, fyd = 434.78, fycd = 400 MPa, d = 0.455 m,
-// xilim = 0.6169, cm2; bars below yield carry 700 (d - x) / x MPa, 0.8 A b = 5.3333 MN/m):
-// rect: top bars at fycd, 0.3217 MN: 5.3333 x + 0.3217 = 48.2549e-4 700 (d - x) / x, x = 0.29228
-//   > xilim d; MRd = 5.3333 x (d - 0.4 x) + 0.3217 (d - 0.04) = 660.53 kNm.
-// web: 6/25 at fyd, 1.28054 MN = A (0.06 + 0.2 w), w = 0.8 x - hf = 0.08416, x = 0.2302;
+// The capacity of chosen bars, by hand (A = 16.667, fyd = 434.78, fycd = 400 MPa, bars below
+// yield at 700 (d - x) / x MPa, 0.8 A b = 5.3333 MN/m, d = 0.455 m, xilim d = 0.2807 m):
+// 6/32 + 4/16: 5.3333 x + 0.3217 = 48.2549e-4 700 (d - x) / x, x = 0.29228, not yielding;
+//   MRd = 5.3333 x (d - 0.4 x) + 0.3217 (d - 0.04) = 660.53 kNm.
+// slab, 6/25 yielding: 1.28054 MN = A (0.06 + 0.2 w), web depth w = 0.08416, x = 0.2302;
 //   MRd = A (0.06 (d - 0.05) + 0.2 w (d - 0.1 - w / 2)) = 492.79 kNm.
-// deep a': the required areas; at xilim d = 0.28067 the top bars carry 700 (0.13067 / 0.28067)
-//   = 326 < 400 MPa: 5.3333 x + 11.2264e-4 700 (x - 0.15) / x = 44.7572e-4 700 (d - x) / x,
-//   x = 0.28404, sigma' = 330.3 MPa; MRd = 5.3333 x (d - 0.4 x) + 11.2264e-4 330.3 0.305 = 630.26:
-//   Msd / MRd = 1.03 although both areas are met.
-// pulled: both at fyd, top bars in tension: 5.3333 x = (0.5027 + 2.2619)e-4 434.78, x = 0.02254
-//   < 0.617 d2; MRd = 0.1202 (d - 0.4 x) - 2.2619e-4 434.78 (d - 0.04) = 12.79 kNm.
+// a' = 150 mm, the required areas: the top bars reach only 700 (x - 0.15) / x = 330 MPa at
+//   x = 0.28404; MRd = 5.3333 x (d - 0.4 x) + 11.2264e-4 330.3 0.305 = 630.26, Msd/MRd 1.03.
+// 1/8 + 2/12, the top bars pulled: 5.3333 x = 2.7646e-4 434.78, x = 0.02254;
+//   MRd = 0.1202 (d - 0.4 x) - 2.2619e-4 434.78 (d - 0.04) = 12.79 kNm.
 TEST_F(Section, CapacityOfTheChosenBars)
 {
     struct Row {
