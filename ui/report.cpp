@@ -425,10 +425,8 @@ QString WriteSheetPdf(const QString &Path, const TRistLoige &RL, const QString &
             Utf8("Raudbetoonristlõike dimensioneerimine") +
             (FileName.isEmpty() ? QString() : Utf8(" – ") + QFileInfo(FileName).fileName()));
         QPainter painter;
-        if (!painter.begin(&writer)) {
-            file.cancelWriting();
+        if (!painter.begin(&writer)) // the file is dropped uncommitted
             return name + QStringLiteral("the PDF could not be started");
-        }
         PaintSheet(painter, QRect(0, 0, writer.width(), writer.height()), writer.resolution(), RL,
                    FileName, When);
         painter.end();
