@@ -70,7 +70,7 @@ const Example Examples[] = {
     {"Rectangle400", false, 400, 0, 0, 0, 4, 2, 24.53, 0, 2.427, ""},
     {"Rectangle550", false, 550, 0, 0, 0, 4, 2, 36.477, 2.226, 2.427, "C"},
     {"Rectangle2000", false, 2000, 0, 0, 0, 4, 2, 116.84, 89.58, 2.427, "COA"},
-    {"C50", false, 0, 0, 0, 0, 9, 2, 0, 0, 3.853, "U"},
+    {"C50", false, 550, 0, 0, 0, 9, 2, 31.316, 0, 3.853, ""},
     {"A400", false, 550, 0, 0, 0, 4, 1, 47.265, 0.657, 3.034, "C"},
     {"A600", false, 550, 0, 0, 0, 4, 3, 29.529, 3.757, 2.366, "C"},
     {"SlabFlange300", true, 300, 0.1, 0.2, 0, 4, 2, 16.459, 0, 1.214, ""},
@@ -292,6 +292,10 @@ TEST_F(Section, BarGroupsAndTheClassesModule)
     ClassesFinalize();
     EXPECT_FALSE(BetKlassid || ArmKlassid || StoredRistLoige || StoredRPLRistLoige);
     EXPECT_THROW(TRistLoige section, std::logic_error);
+    const TBetKlassid concretes; // the lists' items are numbered from 1
+    EXPECT_THROW((void)concretes.Items(0), std::out_of_range);
+    EXPECT_THROW((void)TArmKlassid().Items(7), std::out_of_range);
+    EXPECT_EQ(concretes.Items(1).Name + concretes.Items(9).Name, "C12/15C50/60");
 }
 
 // The capacity of chosen bars, by hand (A = 16.667, fyd = 434.78, fycd = 400 MPa, bars below

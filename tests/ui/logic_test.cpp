@@ -2,6 +2,7 @@
 // the warnings with their bounds, the result lines with their flags, the memory figure of the
 // About box. (Numbers typed and shown are the window test's and the input fuzzer's.)
 #include "aboutbox.h"
+#include "armtabelform.h"
 #include "classes.h"
 #include "comproc.h"
 #include "inputfields.h"
@@ -22,6 +23,7 @@ private slots:
     void warnings();
     void resultLines();
     void memoryFigure();
+    void barDialogStaysOnTheScreen();
 };
 
 void TLogicTest::leavingAField()
@@ -165,6 +167,19 @@ void TLogicTest::memoryFigure()
                                {25275535360u, "24104,6 MB"}})
         QCOMPARE(PhysMemText(bytes), QString::fromUtf8(text));
     QVERIFY(TotalPhysicalMemory() > 0);
+}
+
+// The bar dialog where it was designed when it fits, else moved the least onto the screen.
+void TLogicTest::barDialogStaysOnTheScreen()
+{
+    struct Row {
+        QRect Available;
+        QPoint At;
+    } rows[] = {{{0, 0, 1920, 1080}, {353, 191}},     {{0, 0, 800, 600}, {212, 191}},
+                {{1920, 0, 1280, 1024}, {1920, 191}}, {{-1280, 0, 1280, 1024}, {-588, 191}},
+                {{0, 0, 500, 300}, {0, 0}},           {{0, 250, 1024, 500}, {353, 250}}};
+    for (const Row &r : rows)
+        QCOMPARE(PlaceOnScreen({353, 191, 588, 389}, r.Available), r.At);
 }
 
 QTEST_MAIN(TLogicTest)
