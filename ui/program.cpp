@@ -29,8 +29,14 @@ bool WithoutWindow(int Argc, char **Argv)
 
 int RunKordal(int &Argc, char **Argv, const std::function<void(TAboutBox &)> &BeforeLoop)
 {
-    if (WithoutWindow(Argc, Argv) && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (WithoutWindow(Argc, Argv)) {
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Standard error is one line per sheet not written; Qt's notes about the machine (no
+        // runtime folder, say) would be taken for such lines.
+        // (A fatal message still ends the program after the handler.)
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    }
     TClassesScope classes;
     QApplication application(Argc, Argv);
     // The program's title for the desktop (task bar, window class). Not the display name:

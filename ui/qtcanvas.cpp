@@ -109,10 +109,13 @@ QPen TQtCanvas::Pen() const
 {
     QPen pen(ToQColor(PenColor));
     // Flat ends: a thin line leaves its last pixel out, dashes keep their length, and a
-    // wide line ends square where it should (Qt's small round ends come out ragged).
-    pen.setCapStyle(Qt::FlatCap);
-    pen.setJoinStyle(Qt::MiterJoin);
+    // wide line ends square where it should (Qt's small round ends come out ragged). A solid
+    // thin line drawn wider than a pixel reaches half its width past its ends instead, so
+    // the segments of an outline meet at the corners without a notch.
     const int width = Scaled(std::max(PenWidth, 1));
+    const bool outline = PenWidth <= 1 && width > 1 && PenStyle == TPenStyle::psSolid;
+    pen.setCapStyle(outline ? Qt::SquareCap : Qt::FlatCap);
+    pen.setJoinStyle(Qt::MiterJoin);
     pen.setWidth(width == 1 ? 0 : width); // 0: Qt's one-pixel line
     if (PenStyle == TPenStyle::psDashDot) {
         // Dash, gap, dot, gap; Qt counts them in pen widths.
