@@ -64,6 +64,16 @@ void TArmTabelTest::gridMarksAndChoice()
              std::tuple(4, 10, BarArea(4, 10), BarArea(3, 20)));
     // The offscreen screen is 800 x 800: too narrow for the designed place.
     QVERIFY(form.screen()->availableGeometry().contains(form.frameGeometry()));
+    // Bars not of the table (7 mm, none) open on the first cell; cancelling changes nothing.
+    section.YArmatuur.D = 7;
+    section.YArmatuur.Arv = 0;
+    ArmValik = 1;
+    TArmTabelForm other(section);
+    QCOMPARE(Child<QTableWidget>(&other, "ArmStringGrid")->currentRow() * 100 +
+                 Child<QTableWidget>(&other, "ArmStringGrid")->currentColumn(),
+             101);
+    other.reject();
+    QCOMPARE(section.YArmatuur.D * 100 + section.YArmatuur.Arv, 700);
 }
 
 QTEST_MAIN(TArmTabelTest)

@@ -1,6 +1,6 @@
 // The window's decisions in plain values, as tables: what leaving a field does with its text,
 // the warnings with their bounds, the result lines with their flags, the memory figure of the
-// About box. (Numbers typed and shown are the window test's and the input fuzzer's.)
+// About box, and what a numeric field admits and reads.
 #include "aboutbox.h"
 #include "armtabelform.h"
 #include "classes.h"
@@ -19,12 +19,51 @@ class TLogicTest : public QObject
 
 private slots:
     void cleanup() { SetDecimalSeparator(QString()); }
+    void numbersTyped();
     void leavingAField();
     void warnings();
     void resultLines();
     void memoryFigure();
     void barDialogStaysOnTheScreen();
 };
+
+void TLogicTest::numbersTyped()
+{
+    const QString wide(QChar(0x066B)); // an Arabic separator: its code modulo 256 is 'k'
+    struct Read {
+        QString Separator, Text;
+        bool Ok;
+        double Value;
+    } read[] = {{".", "  -12.5", true, -12.5},
+                {".", "+.5", true, 0.5},
+                {".", "-.", true, 0},
+                {".", "1.5e3", true, 1500},
+                {".", "1e", false, 0},
+                {".", "-", false, 0},
+                {".", "5-3", false, 0},
+                {".", "42 ", false, 0},
+                {".", "1e400", false, 0},
+                {".", "12,5", false, 0},
+                {",", "12,5", true, 12.5},
+                {",", "1.5", true, 1.5},
+                {wide, "1" + wide + "5", true, 1.5}};
+    for (const Read &r : read) {
+        SetDecimalSeparator(r.Separator);
+        double value = -1;
+        QCOMPARE(TryStrToNum(r.Text, value), r.Ok);
+        QCOMPARE(value, r.Value);
+    }
+    // Digits, minus and the separator only; no character beyond Latin-1 but a wide separator.
+    for (auto [separator, in, out] :
+         {std::tuple{QString("."), QString("09-."), QString("+,e ") + QChar(0x100)},
+          {wide, wide, QString("k") + QChar(0x660)}}) {
+        SetDecimalSeparator(separator);
+        for (QChar c : in)
+            QVERIFY(NumChars().Contains(c));
+        for (QChar c : out)
+            QVERIFY(!NumChars().Contains(c));
+    }
+}
 
 void TLogicTest::leavingAField()
 {
