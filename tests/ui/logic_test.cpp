@@ -6,6 +6,7 @@
 #include "classes.h"
 #include "comproc.h"
 #include "inputfields.h"
+#include "numformat.h"
 #include "resultlines.h"
 #include "ristloige.h"
 #include "support.h"
@@ -53,6 +54,11 @@ void TLogicTest::numbersTyped()
         QCOMPARE(TryStrToNum(r.Text, value), r.Ok);
         QCOMPARE(value, r.Value);
     }
+    // Texts are written as printf would, with the user's separator; a conversion without its
+    // argument, or with one of another kind, is a "?".
+    SetDecimalSeparator(QStringLiteral(","));
+    QCOMPARE(Format("%.19f %f %d x %d %.1f..%.1f %s %%", {0.5, 1.5, 6, 32, 3, 2.0}),
+             QStringLiteral("0,5000000000000000000 1,500000 6 x 32 ?..2,0 ? %"));
     // Digits, minus and the separator only; no character beyond Latin-1 but a wide separator.
     for (auto [separator, in, out] :
          {std::tuple{QString("."), QString("09-."), QString("+,e ") + QChar(0x100)},
