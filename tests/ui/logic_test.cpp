@@ -1,22 +1,53 @@
-// The window's decisions in plain values, as tables: what leaving a field does with its text,
-// the warnings with their bounds, the result lines with their flags, the memory figure of the
-// About box, and what a numeric field admits and reads.
+// The window's decisions in plain values, as tables: what a numeric field admits and reads,
+// what leaving it does with its text, the warnings with their bounds, the result lines with
+// their flags, the About box's memory figure, the bar dialog's place; and section files:
+// what the window holds reads back bit for bit, every fault of a file is refused with a
+// message that says where, and a failed save keeps the old file.
 #include "aboutbox.h"
 #include "armtabelform.h"
 #include "classes.h"
 #include "comproc.h"
 #include "inputfields.h"
-#include "numformat.h"
 #include "resultlines.h"
-#include "ristloige.h"
+#include "rplristloige.h"
+#include "sectionfile.h"
 #include "support.h"
 
-#include <cmath>
-#include <limits>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
+
+#include <csignal>
+#include <random>
+#include <sys/resource.h>
+
+namespace
+{
+// Every value differs from the others, so that a row below can change one by its text.
+const QByteArray Valid = R"({"format": "kordal-section", "version": 1, "shape": "ribbed-slab",
+"rectangle": {"b_mm": 400.5, "h_mm": 500.1, "a_mm": -0.0, "ap_mm": 40, "Msd_kNm": 550.25,
+ "concrete": "C25/30", "tension_steel": "A500", "compression_steel": "A400", "tension_bars":
+ {"count": 6, "diameter_mm": 32}, "compression_bars": {"count": 4, "diameter_mm": 16}},
+"ribbed_slab": {"b_mm": 600, "h_mm": 450, "bw_mm": 63.7, "hf_mm": 100, "a_mm": 50, "ap_mm": 35,
+ "Msd_kNm": 300, "concrete": "C30/37", "tension_steel": "A-III", "compression_steel": "S235",
+ "tension_bars": {"count": 5, "diameter_mm": 25}, "compression_bars": {"count": 2, "diameter_mm": 6}}})";
+const TSectionDocument ValidDoc{
+    true,
+    {400.5 / 1000, 500.1 / 1000, 0, 0.04, 550.25, 0, 0, "C25/30", "A500", "A400", 6, 32, 4, 16},
+    {0.6, 0.45, 0.05, 0.035, 300, 63.7 / 1000, 0.1, "C30/37", "A-III", "S235", 5, 25, 2, 6}};
+
+// Why Bytes, as file "f.kordal", are refused; empty when they are read.
+QString Refusal(const QByteArray &Bytes)
+{
+    const auto read = ReadSectionDocument(Bytes, QStringLiteral("f.kordal"));
+    return read.index() == 1 ? std::get<QString>(read) : QString();
+}
+} // namespace
 
 class TLogicTest : public QObject
 {
     Q_OBJECT
+    TClassesScope Classes;
 
 private slots:
     void cleanup() { SetDecimalSeparator(QString()); }
@@ -24,8 +55,10 @@ private slots:
     void leavingAField();
     void warnings();
     void resultLines();
-    void memoryFigure();
-    void barDialogStaysOnTheScreen();
+    void memoryFigureAndDialogPlace();
+    void fileRoundTrip();
+    void fileRefused();
+    void failedSave();
 };
 
 void TLogicTest::numbersTyped()
@@ -95,15 +128,13 @@ void TLogicTest::leavingAField()
         {"40.8", 40.75, 40.75, 1, false, 40.75, ""}, // left as shown, rounded above its bound
         {"41", 40.75, 40.75, 1, true, 40.75, "40.8"},
         {"5", std::numeric_limits<double>::quiet_NaN(), 2, 1, true, 0, "0.0"},
-        {"44.96", 44.96, 2000, 1, false, 44.96, ""},
         {"x", 44.96, 2000, 1, true, 45.0, "45.0"}, // restored as it was shown
     };
     for (const Row &r : rows) {
         const TExitDecision exit =
             DecideExit(QString::fromLatin1(r.Typed), r.Shown, {0.0, r.Upper}, r.Decimals);
-        QVERIFY2(exit.Warn == r.Warn, r.Typed);
+        QVERIFY2(exit.Warn == r.Warn && !std::signbit(exit.Value), r.Typed);
         QCOMPARE(exit.Value, r.Value);
-        QVERIFY2(!std::signbit(exit.Value), r.Typed);
         QCOMPARE(exit.Text, QString::fromLatin1(r.Text));
     }
 }
@@ -111,21 +142,15 @@ void TLogicTest::leavingAField()
 void TLogicTest::warnings()
 {
     SetDecimalSeparator(QStringLiteral(","));
-    struct Row {
-        TQuantity Q;
-        double HeightMm;
-        const char *Message;
-    } rows[] = {
-        {TQuantity::h, 500, "Ristlõike kõrgus peaks olema arv: 0,0..2000,0"},
-        {TQuantity::b, 500, "Ristlõike laius peaks olema arv: 0,0..2000,0"},
-        {TQuantity::hf, 612.5, "Plaadi paksus peaks olema arv: 0,0..612,5"},
-        {TQuantity::bw, 500, "Ribi laius peaks olema arv: 0,0..2000,0"},
-        {TQuantity::Msd, 500, "Arvutuslik paindemoment peaks olema arv: 0,0..10000,0"},
-        {TQuantity::a, 500.1, "Arvutuslik kaitsekiht peaks olema arv: 0,0..250,05"},
-        {TQuantity::ap, 333.33, "Arvutuslik kaitsekiht peaks olema arv: 0,0..166,665"},
-    };
-    for (const Row &r : rows)
-        QCOMPARE(BoundsMessage(r.Q, BoundsOf(r.Q, r.HeightMm)), QString::fromUtf8(r.Message));
+    for (auto [q, heightMm, message] :
+         {std::tuple{TQuantity::h, 500.0, "Ristlõike kõrgus peaks olema arv: 0,0..2000,0"},
+          {TQuantity::b, 500.0, "Ristlõike laius peaks olema arv: 0,0..2000,0"},
+          {TQuantity::hf, 612.5, "Plaadi paksus peaks olema arv: 0,0..612,5"},
+          {TQuantity::bw, 500.0, "Ribi laius peaks olema arv: 0,0..2000,0"},
+          {TQuantity::Msd, 500.0, "Arvutuslik paindemoment peaks olema arv: 0,0..10000,0"},
+          {TQuantity::a, 500.1, "Arvutuslik kaitsekiht peaks olema arv: 0,0..250,05"},
+          {TQuantity::ap, 333.33, "Arvutuslik kaitsekiht peaks olema arv: 0,0..166,665"}})
+        QCOMPARE(BoundsMessage(q, BoundsOf(q, heightMm)), QString::fromUtf8(message));
     const TBounds cover = BoundsOf(TQuantity::a, 500.1);
     QVERIFY(cover.Contains(250.05) && cover.Contains(0.0) && cover.Contains(-0.0));
     QVERIFY(!cover.Contains(250.0501) && !cover.Contains(-1e-300) && !cover.Contains(NAN));
@@ -133,77 +158,65 @@ void TLogicTest::warnings()
     QCOMPARE(DecimalsOf(TQuantity::Msd) * 10 + DecimalsOf(TQuantity::bw), 21);
 }
 
+// The default rectangle with the moment and width given, then with bars of exactly the
+// required areas (no shortfall); "|"-joined: the lines shown, "-" for one not shown, and the
+// red ones: T tension bars, C compression bars, M capacity.
 void TLogicTest::resultLines()
 {
     SetDecimalSeparator(QStringLiteral("."));
-    TClassesScope classes;
-    const QString capacity = QString::fromUtf8("Kandevõime valitud armatuuriga   MRd = %1 kNm,  "
-                                               "Msd/MRd = %2"),
-                  unyielding = QString::fromUtf8(",  tõmbearmatuur ei voola (x/d = %1)");
-    struct Row {
-        double Msd, b, TensionReq;
-        const char *Tension, *Compression; // no compression steel: empty
-        QString Capacity;                  // not designed: empty
-        const char *Short;                 // red: T tension bars, C compression bars, M capacity
-    } rows[] = {
-        {550, 0.4, 36.477, "As = 36.48 cm2", "As' = 2.23 cm2",
-         capacity.arg("660.53", "0.83") + unyielding.arg("0.64"), ""},
-        {400, 0.4, 24.53, "As = 24.53 cm2", "",
-         capacity.arg("543.46", "0.74") + unyielding.arg("0.67"), ""},
-        {0, 0.4, 2.427, "As = 0.00 cm2 < As,min = 2.43 cm2", "",
-         capacity.arg("543.46", "0.00") + unyielding.arg("0.67"), ""},
-        {1500, 0.4, 89.13, "As = 89.13 cm2 > As,max = 80.00 cm2", "As' = 59.46 cm2",
-         capacity.arg("660.53", "2.27") + unyielding.arg("0.64"), "TCM"},
-        {2000, 0.4, 116.84, "As = 116.84 cm2 > As,max = 80.00 cm2",
-         "As' = 89.58 cm2 > As,max = 80.00 cm2",
-         capacity.arg("660.53", "3.03") + unyielding.arg("0.64"), "TCM"},
-        {550, 0, 0, "Ristlõiget ei saa arvutada: kontrolli mõõtmeid", "", "", ""},
-        {-5, 0.4, 0, "Ristlõiget ei saa arvutada: kontrolli lähteandmeid", "", "", ""},
+    auto shown = [](const TRistLoige &RL) {
+        const TResultLines l = DescribeResults(RL);
+        return QStringList{l.Tension, l.TensionBars,
+                           l.Compression ? l.CompressionText + "|" + l.CompressionBars : "-",
+                           l.CapacityShown ? l.Capacity : "-",
+                           QString(l.TensionShort ? "T" : "") + (l.CompressionShort ? "C" : "") +
+                               (l.CapacityShort ? "M" : "")}
+            .join('|')
+            .remove(QString::fromUtf8("Arvutuslik tõmbearmatuur   "))
+            .remove(QString::fromUtf8("Arvutuslik survearmatuur   "))
+            .remove(QString::fromUtf8("Kandevõime valitud armatuuriga   "))
+            .replace(QString::fromUtf8(",  tõmbearmatuur ei voola"), " !");
     };
-    for (const Row &r : rows) {
+    const char *bars = "Valitud tõmbearmatuur: 6 x 32, As,prov = 48.25 cm2|";
+    const QString compression =
+        QString::fromUtf8("Valitud survearmatuur: 4 x 16, As,prov = 8.04 cm2");
+    for (auto [msd, b, covers, lines] :
+         {std::tuple{550.0, 0.4, 0.0,
+                     "As = 36.48 cm2|%1As' = 2.23 cm2|%2|MRd = 660.53 kNm,  Msd/MRd = 0.83 ! "
+                     "(x/d = 0.64)|"},
+          {0.0, 0.4, 0.0,
+           "As = 0.00 cm2 < As,min = 2.43 cm2|%1-|MRd = 543.46 kNm,  Msd/MRd = 0.00 ! "
+           "(x/d = 0.67)|"},
+          {1500.0, 0.4, 0.0,
+           "As = 89.13 cm2 > As,max = 80.00 cm2|%1As' = 59.46 cm2|%2|MRd = 660.53 kNm,  "
+           "Msd/MRd = 2.27 ! (x/d = 0.64)|TCM"},
+          {2000.0, 0.4, 0.0,
+           "As = 116.84 cm2 > As,max = 80.00 cm2|%1As' = 89.58 cm2 > As,max = 80.00 cm2|%2|MRd = "
+           "660.53 kNm,  Msd/MRd = 3.03 ! (x/d = 0.64)|TCM"},
+          {550.0, 0.0, 0.0, "Ristlõiget ei saa arvutada: kontrolli mõõtmeid|%1-|-|"},
+          {-5.0, 0.4, 0.0, "Ristlõiget ei saa arvutada: kontrolli lähteandmeid|%1-|-|"},
+          {550.0, 0.4, 0.25, "Ristlõiget ei saa arvutada: kontrolli kaitsekihte a ja a'|%1-|-|"}}) {
         TRistLoige rl;
-        rl.Msd = r.Msd;
-        rl.b = r.b;
+        rl.Msd = msd;
+        rl.b = b;
+        if (covers > 0)
+            rl.a = rl.ap = covers;
         rl.CalcDesignValues();
         rl.Calculate();
-        const TResultLines lines = DescribeResults(rl);
-        const bool designed = r.TensionReq > 0;
-        QCOMPARE(lines.Tension,
-                 (designed ? QString::fromUtf8("Arvutuslik tõmbearmatuur   ") : QString()) +
-                     QString::fromUtf8(r.Tension));
-        QCOMPARE(lines.TensionBars,
-                 QString::fromUtf8("Valitud tõmbearmatuur: 6 x 32, As,prov = 48.25 cm2"));
-        QVERIFY(std::abs(lines.TensionReq - r.TensionReq) < 0.006);
-        QCOMPARE(lines.CompressionText, *r.Compression
-                                            ? QString::fromUtf8("Arvutuslik survearmatuur   ") +
-                                                  QString::fromUtf8(r.Compression)
-                                            : QString());
-        QCOMPARE(lines.Compression, *r.Compression != 0);
-        QCOMPARE(lines.Capacity, r.Capacity);
-        QCOMPARE(lines.CapacityShown, !r.Capacity.isEmpty());
-        QCOMPARE(QString(lines.TensionShort ? "T" : "") + (lines.CompressionShort ? "C" : "") +
-                     (lines.CapacityShort ? "M" : ""),
-                 QString(r.Short));
+        QCOMPARE(shown(rl), QString::fromUtf8(lines).arg(QString::fromUtf8(bars), compression));
+        if (rl.Fault != TDesignFault::None)
+            continue;
+        const TResultLines required = DescribeResults(rl);
+        QCOMPARE(required.TensionReq, std::max(rl.As, rl.Asmin) * 10000);
+        QCOMPARE(required.CompressionReq, rl.Asc * 10000);
+        rl.AArmatuur.AsProv = required.TensionReq;
+        rl.YArmatuur.AsProv = required.CompressionReq;
+        const TResultLines exact = DescribeResults(rl);
+        QVERIFY(!exact.TensionShort && !exact.CompressionShort);
     }
-    TRistLoige rl; // no lever arm; then bars exactly as required are no shortfall
-    rl.a = rl.ap = 0.25;
-    rl.CalcDesignValues();
-    rl.Calculate();
-    QCOMPARE(DescribeResults(rl).Tension,
-             QString::fromUtf8("Ristlõiget ei saa arvutada: kontrolli kaitsekihte a ja a'"));
-    rl.a = rl.ap = 0.04;
-    rl.CalcDesignValues();
-    rl.Calculate();
-    rl.AArmatuur.AsProv = DescribeResults(rl).TensionReq;
-    rl.YArmatuur.Arv = 7;
-    rl.YArmatuur.AsProv = DescribeResults(rl).CompressionReq;
-    const TResultLines exact = DescribeResults(rl);
-    QVERIFY(!exact.TensionShort && !exact.CompressionShort);
-    QVERIFY(exact.CompressionBars.startsWith(QString::fromUtf8("Valitud survearmatuur: 7 x 16")));
-    QCOMPARE(exact.CompressionReq, rl.Asc * 10000);
 }
 
-void TLogicTest::memoryFigure()
+void TLogicTest::memoryFigureAndDialogPlace()
 {
     SetDecimalSeparator(QStringLiteral(","));
     // Whole kilobytes (the rest dropped) over 1024, to the nearest tenth, the tenth only if not 0.
@@ -212,19 +225,117 @@ void TLogicTest::memoryFigure()
                                {25275535360u, "24104,6 MB"}})
         QCOMPARE(PhysMemText(bytes), QString::fromUtf8(text));
     QVERIFY(TotalPhysicalMemory() > 0);
+    // The bar dialog where it was designed when it fits, else moved the least onto the screen.
+    for (auto [available, at] : {std::pair{QRect(0, 0, 1920, 1080), QPoint(353, 191)},
+                                 {{0, 0, 800, 600}, {212, 191}},
+                                 {{1920, 0, 1280, 1024}, {1920, 191}},
+                                 {{-1280, 0, 1280, 1024}, {-588, 191}},
+                                 {{0, 0, 500, 300}, {0, 0}},
+                                 {{0, 250, 1024, 500}, {353, 250}}})
+        QCOMPARE(PlaceOnScreen({353, 191, 588, 389}, available), at);
 }
 
-// The bar dialog where it was designed when it fits, else moved the least onto the screen.
-void TLogicTest::barDialogStaysOnTheScreen()
+void TLogicTest::fileRoundTrip()
 {
-    struct Row {
-        QRect Available;
-        QPoint At;
-    } rows[] = {{{0, 0, 1920, 1080}, {353, 191}},     {{0, 0, 800, 600}, {212, 191}},
-                {{1920, 0, 1280, 1024}, {1920, 191}}, {{-1280, 0, 1280, 1024}, {-588, 191}},
-                {{0, 0, 500, 300}, {0, 0}},           {{0, 250, 1024, 500}, {353, 250}}};
-    for (const Row &r : rows)
-        QCOMPARE(PlaceOnScreen({353, 191, 588, 389}, r.Available), r.At);
+    std::mt19937 rng(7);
+    auto pick = [&](int Lo, int Hi) { return std::uniform_int_distribution(Lo, Hi)(rng); };
+    auto typed = [&](double Upper) { // up to two decimals within 0..Upper, a bound at times
+        const double scale = std::pow(10.0, pick(0, 2));
+        const int kind = pick(0, 7);
+        return kind == 0 ? 0.0 : kind == 1 ? Upper : pick(0, Upper * scale) / scale;
+    };
+    auto mm = [&](double Upper) { return typed(Upper) / 1000; }; // stored as typed / 1000
+    auto steel = [&] { return ArmKlassTabel[pick(0, ArmKlassTabel.size() - 1)].Name; };
+    auto bars = [&] { return ArmDiameetrid[pick(0, ArmDiameetrid.size() - 1)]; };
+    auto shape = [&](bool Rpl) {
+        const double h = typed(2000);
+        const char *concrete =
+            BetKlassTabel[pick(MinBetKlIndex - 1, BetKlassTabel.size() - 1)].Name;
+        return TShapeInputs{
+            mm(2000),           h / 1000,        mm(h / 2),   mm(h / 2), typed(10000),
+            Rpl ? mm(2000) : 0, Rpl ? mm(h) : 0, concrete,    steel(),   steel(),
+            pick(1, 10),        bars(),          pick(1, 10), bars()};
+    };
+    TRistLoige rectangle;
+    TRPLRistLoige ribbedSlab;
+    TSectionDocument doc{false, InputsOf(rectangle), InputsOf(ribbedSlab)}; // defaults first
+    for (int i = 0; i < 3000; doc = {i % 2 == 1, shape(false), shape(true)}, ++i) {
+        const QByteArray bytes = WriteSectionDocument(doc);
+        const auto read = ReadSectionDocument(bytes, {});
+        QVERIFY2(read.index() == 0 && std::get<0>(read) == doc, bytes);
+        QVERIFY2(!QRegularExpression("\\d{8}").match(bytes).hasMatch(), bytes); // as typed
+        for (TRistLoige *rl : std::initializer_list<TRistLoige *>{&rectangle, &ribbedSlab}) {
+            const TShapeInputs &in = rl == &rectangle ? doc.Rectangle : doc.RibbedSlab;
+            ApplyInputs(in, *rl);
+            QVERIFY(InputsOf(*rl) == in &&
+                    rl->AArmatuur.AsProv == BarArea(in.TensionCount, in.TensionD) &&
+                    rl->YArmatuur.AsProv == BarArea(in.CompressionCount, in.CompressionD));
+        }
+    }
+}
+
+// The hand-written file, read field by field; then with one fault in it at a time.
+void TLogicTest::fileRefused()
+{
+    const TSectionDocument doc = std::get<TSectionDocument>(ReadSectionDocument(Valid, {}));
+    QCOMPARE(doc, ValidDoc);
+    QVERIFY(!std::signbit(doc.Rectangle.a)); // -0 is read as 0
+    // Valid with From replaced by To, and the message after "f.kordal: "; ' stands for ".
+    const char *const rows[][3] = {
+        {"400.5", "2000.01", "rectangle.b_mm: 2000.01 is above 2000"},
+        {"'b_mm': 600", "'b_mm': -0.1", "ribbed_slab.b_mm: -0.1 is below 0"},
+        {"'hf_mm': 100", "'hf_mm': 450.1", "ribbed_slab.hf_mm: 450.1 is above h = 450"},
+        {"'ap_mm': 40", "'ap_mm': 250.06", "rectangle.ap_mm: 250.06 is above h/2 = 250.05"},
+        {"C25/30", "C12/15", "rectangle.concrete: 'C12/15' is not one of C16/20..C50/60"},
+        {"'A500'", "'a500'",
+         "rectangle.tension_steel: 'a500' is not one of A400, A500, A600, A-I, A-III, S235"},
+        {"'count': 6", "'count': 0", "rectangle.tension_bars.count: 0 is not a bar count 1..10"},
+        {"'count': 4", "'count': 1.5", "rectangle.compression_bars.count: 1.5 is not a bar"},
+        {"6}}}", "7}}}", "ribbed_slab.compression_bars.diameter_mm: 7 is not a diameter of the"},
+        {"'ap_mm': 35,", "", "ribbed_slab.ap_mm: missing"},
+        {"'ap_mm': 40,", "'ap_mm': 40, 'bw_mm': 1,", "rectangle.bw_mm: unknown key"},
+        {"'count': 2,", "'count': 2, 'n': 1,", "ribbed_slab.compression_bars.n: unknown key"},
+        {"'version': 1,", "'version': 1, 'x': 1,", "x: unknown key"},
+        {"'h_mm': 500.1", "'h_mm': '500'", "rectangle.h_mm: not a number"},
+        {"'A400'", "400", "rectangle.compression_steel: not a string"},
+        {"'ribbed-slab'", "'T'", "shape: 'T' is neither 'rectangle' nor 'ribbed-slab'"},
+        {"kordal-section", "kordal", "format: 'kordal' is not 'kordal-section'"},
+        {"'version': 1", "'version': 2", "version: 2 is not a version this program reads (1)"},
+        {"}}}", "}}", "not JSON: "},
+        {"A-III", "A-III\xff", "not UTF-8 text"}};
+    auto quoted = [](const char *Text) { return QByteArray(Text).replace('\'', '"'); };
+    for (const auto &[from, to, message] : rows) {
+        const QByteArray text = QByteArray(Valid).replace(quoted(from), quoted(to));
+        QVERIFY2(text != Valid && Refusal(text).startsWith("f.kordal: " + quoted(message)),
+                 qPrintable(Refusal(text)));
+    }
+    const QByteArray full = Valid + QByteArray(MaxSectionFileSize - Valid.size(), ' ');
+    QTemporaryFile file; // exactly 1 MiB passes the size check before reading too
+    QVERIFY(file.open() && file.write(full) == full.size() && file.flush());
+    QVERIFY(LoadSectionFile(file.fileName()).index() == 0);
+    QCOMPARE(Refusal(full + ' '), QStringLiteral("f.kordal: larger than 1 MiB"));
+}
+
+// Into a read-only folder, and with a limit on file sizes, as a full disk, for root, whom
+// permissions do not stop.
+void TLogicTest::failedSave()
+{
+    QTemporaryDir dir;
+    const QString old = dir.filePath("old.kordal");
+    QCOMPARE(SaveSectionFile(old, ValidDoc), QString());
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit small{100, limit.rlim_max};
+    std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails rather than ends the test
+    setrlimit(RLIMIT_FSIZE, &small);
+    const QString reason = SaveSectionFile(old, {false, ValidDoc.Rectangle, ValidDoc.RibbedSlab});
+    setrlimit(RLIMIT_FSIZE, &limit);
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY2(reason.startsWith("old.kordal: ") && reason.size() > 12, qPrintable(reason));
+    QFile file(old);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), WriteSectionDocument(ValidDoc));
 }
 
 QTEST_MAIN(TLogicTest)

@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -39,10 +41,11 @@ class TWindowTest : public QObject
             texts << W(name)->property("text").toString();
         return texts.join(QLatin1Char('|'));
     }
-    bool Red(const char *Name) const
+    static bool Red(const QWidget *Widget)
     {
-        return W(Name)->palette().color(QPalette::Window) == Qt::red;
+        return Widget->palette().color(QPalette::Window) == Qt::red;
     }
+    bool Red(const char *Name) const { return Red(W(Name)); }
     TRistLoige &RL() const { return FForm->CurrentSection(); }
     void Enter(const char *Name, const QString &Typed, Qt::Key Leave = Qt::Key_Tab)
     {
@@ -60,12 +63,15 @@ class TWindowTest : public QObject
         QTabBar *bar = W<QTabWidget>("RLPageControl")->tabBar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(Index).center());
     }
-    // Opens a layer's bar dialog, clicks the cell of Count bars of the Row-th diameter, and
-    // closes the dialog with Close.
-    void ChooseBars(const char *Button, int Count, int Row, Qt::Key Close)
+    // Opens a layer's bar dialog with Button; In looks at the dialog and its grid, then the
+    // cell of Count bars of the Row-th diameter is clicked and the dialog closed with Close.
+    void ChooseBars(const char *Button, int Count, int Row, Qt::Key Close,
+                    std::function<void(QWidget *, QTableWidget *)> In = {})
     {
         FModals->Expect(QStringLiteral("Armatuuri valik"), [=](QWidget *Dialog) {
             auto *grid = Child<QTableWidget>(Dialog, "ArmStringGrid");
+            if (In)
+                In(Dialog, grid);
             QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
                               grid->visualItemRect(grid->item(Row, Count)).center());
             QTest::keyClick(grid, Close);
@@ -108,12 +114,11 @@ void TWindowTest::startsOnTheDefaultRectangle()
                     "gcLabel", "alfaLabel", "AfykLabel", "AfydLabel", "AgsLabel", "YEsLabel"}),
              Localized("500.0|400.0|550.00|45.0|40.0|fck = 25.0 MPa|fcd = 16.7 MPa|gc = 1.50|"
                        "alfa,cc = 1.00|fyk = 500.0 MPa|fyd = 434.78 MPa|gs = 1.15|Es = 200.0 GPa"));
-    for (auto [box, first, count] : {std::tuple{"BetKlComboBox", "C16/20", 8},
-                                     {"AArmKlComboBox", "A400", 6},
-                                     {"YArmKlComboBox", "A400", 6}})
-        QCOMPARE(W<QComboBox>(box)->itemText(0) + W<QComboBox>(box)->currentText() +
-                     QString::number(W<QComboBox>(box)->count()),
-                 first + QString(count == 8 ? "C25/30" : "A500") + QString::number(count));
+    QStringList classes; // the first class, the section's, how many
+    for (const char *name : {"BetKlComboBox", "AArmKlComboBox", "YArmKlComboBox"})
+        classes << W<QComboBox>(name)->itemText(0) + W<QComboBox>(name)->currentText() +
+                       QString::number(W<QComboBox>(name)->count());
+    QCOMPARE(classes.join(' '), QStringLiteral("C16/20C25/308 A400A5006 A400A5006"));
     QCOMPARE(Texts({"AstLabel", "AscProvLabel", "MRdLabel"}),
              Localized("Arvutuslik tõmbearmatuur   As = 36.48 cm2|Valitud survearmatuur: 4 x 16, "
                        "As,prov = 8.04 cm2|Kandevõime valitud armatuuriga   MRd = 660.53 kNm,  "
@@ -131,10 +136,9 @@ void TWindowTest::startsOnTheDefaultRectangle()
                                "Kordal ..."));
     // A hint is a control's tooltip, status tip and accessible name; hovering shows it.
     const QString hint = QStringLiteral("Arvutuslik paindemoment Msd (kNm)");
-    QCOMPARE(Edit("MsdEdit")->toolTip() + Edit("MsdEdit")->statusTip() +
-                 Edit("MsdEdit")->accessibleName(),
-             hint + hint + hint);
-    QTest::mouseMove(Edit("MsdEdit"));
+    QLineEdit *msd = Edit("MsdEdit");
+    QCOMPARE(msd->toolTip() + msd->statusTip() + msd->accessibleName(), hint + hint + hint);
+    QTest::mouseMove(msd);
     QTRY_COMPARE(FForm->statusBar()->currentMessage(), hint);
 }
 
@@ -218,21 +222,55 @@ void TWindowTest::classesAndShapes()
 
 void TWindowTest::barDialogChoosesTheBars()
 {
-    ChooseBars("AsValikButton", 2, 4, Qt::Key_Return); // 2 x 12
+    // The grid marks the areas short of the requirement, here exactly what 3 x 20 provide:
+    // equal is no shortfall. The dialog opens on the layer's bars (6 x 32), every cell whole
+    // without scrolling and on the offscreen screen of 800 x 800, too narrow for its place.
+    RL().AArmatuur.AsReq = BarArea(3, 20);
+    ChooseBars("AsValikButton", 2, 4, Qt::Key_Return, [](QWidget *Dialog, QTableWidget *Grid) {
+        auto *label = Child<QLabel>(Dialog, "Label2");
+        auto at = [&] { return Grid->currentRow() * 100 + Grid->currentColumn(); };
+        QCOMPARE(Dialog->objectName(), QStringLiteral("ArmTabelForm"));
+        QCOMPARE(Grid->item(0, 0)->text() + Grid->item(0, 10)->text() + Grid->item(14, 0)->text() +
+                     Grid->item(8, 3)->text() + Grid->item(8, 2)->text(),
+                 Localized("D \\ Arv10409.42x 6.28"));
+        for (int r = 1; r <= 14; ++r)
+            for (int j = 1; j <= 10; ++j)
+                QCOMPARE(Grid->item(r, j)->text().startsWith(QStringLiteral("x ")),
+                         BarArea(j, ArmDiameetrid[r - 1]) < BarArea(3, 20));
+        QCOMPARE(at(), 1206);
+        QCOMPARE(label->text(), Localized("As,req = 9.42 cm2, As,prov = 48.25 cm2"));
+        QCOMPARE(Grid->horizontalScrollBar()->maximum() + Grid->verticalScrollBar()->maximum(), 0);
+        QVERIFY(Dialog->rect().contains(Child<QPushButton>(Dialog, "OKButton")->geometry()));
+        QVERIFY(Dialog->screen()->availableGeometry().contains(Dialog->frameGeometry()));
+        // The fixed column and row are no cells to choose; a shortfall shows red.
+        for (Qt::Key key : {Qt::Key_Home, Qt::Key_Left, Qt::Key_PageUp, Qt::Key_Up})
+            QTest::keyClick(Grid, key);
+        QCOMPARE(at(), 101);
+        QCOMPARE(label->text(), Localized("As,req = 9.42 cm2, As,prov = 0.28 cm2"));
+        QVERIFY(Red(label));
+        for (Qt::Key key : {Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_Down, Qt::Key_End})
+            QTest::keyClick(Grid, key);
+        QCOMPARE(at(), 1410);
+    });
     // 2 x 12 yield: 5.3333 x + 8.0425e-4 700 (x - 0.04) / x = 2.2619e-4 434.78 gives x =
     // 0.0347, the top bars pulled at 108 MPa; MRd = 0.1849 (d - 0.4 x) - 0.0866 (d - d2).
     QCOMPARE(Texts({"AstProvLabel", "MRdLabel"}),
              Localized("Valitud tõmbearmatuur: 2 x 12, As,prov = 2.26 cm2|Kandevõime valitud "
                        "armatuuriga   MRd = 45.65 kNm,  Msd/MRd = 12.05"));
     QVERIFY(Red("AstProvLabel") && Red("MRdLabel"));
-    ChooseBars("AsValikButton", 8, 14, Qt::Key_Escape); // a cancel changes nothing
+    // Bars not of the table (none of 7 mm) open on the first cell; a cancel changes nothing.
+    RL().YArmatuur.D = 7;
+    RL().YArmatuur.Arv = 0;
+    ChooseBars("AscValikButton", 8, 14, Qt::Key_Escape, [](QWidget *, QTableWidget *Grid) {
+        QCOMPARE(Grid->currentRow() * 100 + Grid->currentColumn(), 101);
+    });
+    QCOMPARE(RL().YArmatuur.D * 100 + RL().YArmatuur.Arv, 700);
     ChooseBars("AscValikButton", 5, 6, Qt::Key_Return); // 5 x 16
     QCOMPARE(Texts({"AstProvLabel", "AscProvLabel"}),
              Localized("Valitud tõmbearmatuur: 2 x 12, As,prov = 2.26 cm2|Valitud survearmatuur: "
                        "5 x 16, As,prov = 10.05 cm2"));
     QVERIFY(!Red("AscProvLabel"));
 }
-
 void TWindowTest::filesKeepTheWork()
 {
     QTemporaryDir dir;
