@@ -1,6 +1,9 @@
 // The sheet read back as a checker reads it: the window's figures with the user's separator,
 // no word off the page or on another, the drawing to its scale; the batch without a display.
+// And the pixels the Qt canvas paints: the same line weights at every device pixel ratio
+// (where each drawn element falls is the engine's drawing test).
 #include "classes.h"
+#include "qtcanvas.h"
 #include "report.h"
 #include "rplristloige.h"
 #include "sectionfile.h"
@@ -25,8 +28,55 @@ class TReportTest : public QObject
         tool.start(QStringLiteral("pdftotext"), {Mode, Pdf, "-"});
         return tool.waitForFinished() ? QString::fromUtf8(tool.readAllStandardOutput()) : "";
     }
+    // The default rectangle at Msd, drawn at Ratio on its picture of the window.
+    static QImage Drawing(double Msd, qreal Ratio)
+    {
+        TRistLoige rl;
+        rl.Msd = Msd;
+        rl.CalcDesignValues();
+        rl.Calculate();
+        QImage image(QSize(380, 211) * Ratio, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        image.setDevicePixelRatio(Ratio);
+        TQtCanvas canvas(image);
+        rl.Draw(canvas, image.width(), image.height());
+        return image;
+    }
+    // How many pixels of Colour run from (X, Y) in the direction (Dx, Dy).
+    static int Run(const QImage &Image, int X, int Y, int Dx, int Dy, Qt::GlobalColor Colour)
+    {
+        int n = 0;
+        for (; Image.valid(X, Y) && Image.pixel(X, Y) == QColor(Colour).rgb(); X += Dx, Y += Dy)
+            ++n;
+        return n;
+    }
 
 private slots:
+    // At ratio r the section is fitted to the device pixels and every weight is r times that
+    // at 1, whole: at 2 the outline and the axis are 2 pixels, the bars 6, the dashes 18 (and
+    // gaps 12); at 1.5 they are 2, 5 and 14 (9 x 1.5 rounded). A width w covers w pixels
+    // centred on its coordinate, the odd one after it.
+    void canvasWeights()
+    {
+        for (auto [ratio, outline, bar, dash, top, left, axis] :
+             {std::tuple{1.0, 1, 3, 9, 4, 109, 118},
+              {1.5, 2, 5, 14, 6, 163, 177},
+              {2.0, 2, 6, 18, 8, 218, 236}}) {
+            const QImage image = Drawing(550, ratio);
+            const int middle = image.width() / 2, edge = left - outline / 2;
+            QCOMPARE(Run(image, middle, top - outline / 2, 0, 1, Qt::black), outline);
+            QCOMPARE(Run(image, edge - 1, image.height() / 2, 1, 0, Qt::white), 1);
+            QCOMPARE(Run(image, edge, image.height() / 2, 1, 0, Qt::black), outline);
+            int bars = 0;
+            for (int y = 0; y < image.height(); ++y)
+                bars += image.pixel(middle, y) == qRgb(255, 0, 0);
+            QCOMPARE(bars, bar);
+            QCOMPARE(Run(image, left, axis, 1, 0, Qt::black), dash);
+            QCOMPARE(Run(image, left + dash, axis, 1, 0, Qt::lightGray), dash * 2 / 3);
+        }
+        QCOMPARE(Run(Drawing(400, 1), 190, 20, 0, 1, Qt::blue), 0); // no compression bars
+    }
+
     void sheets()
     {
         // Default sections with b, both covers and Msd changed where given (not -1), and the
