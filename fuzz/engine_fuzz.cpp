@@ -1,9 +1,9 @@
-// Fuzzes the design of both sections with inputs over and beyond the window's ranges:
-// zero, tiny, huge, negative and non-finite sizes, moments and covers, every class.
-// A design either fails (Calculate returns false, no figures left) or gives finite,
-// non-negative areas with flags that agree with them; the tension area never falls as the
-// moment grows; the capacity of any bars is finite, and none without a design; the drawing
-// hands the surface only coordinates it can use.
+// Fuzzes the design of both sections with inputs over and beyond the window's ranges: zero,
+// tiny, huge, negative and non-finite sizes, moments and covers, every class. A design either
+// fails (Calculate returns false, no figures left) or gives finite, non-negative areas with
+// flags that agree with them; the tension area never falls as the moment grows; the capacity
+// of any bars is finite, and none without a design; the drawing hands the surface only
+// coordinates it can use.
 #include "canvas.h"
 #include "capacity.h"
 #include "classes.h"
@@ -28,18 +28,15 @@ void Check(bool Condition, const char *What)
     }
 }
 
+// A special value, any double, or one of the window's range (0..2 m, scaled by the caller).
 double Input(FuzzedDataProvider &In)
 {
     static constexpr double special[] = {0.0,   -0.0,     1e-300, 5e-324, -1.0,
                                          1e300, INFINITY, NAN,    0.5,    2.0};
-    switch (In.ConsumeIntegralInRange(0, 3)) {
-    case 0:
-        return In.PickValueInArray(special);
-    case 1:
-        return In.ConsumeFloatingPoint<double>();
-    default: // the window's own range: 0..2 m, 0..10000 kNm scaled below
-        return In.ConsumeFloatingPointInRange(0.0, 2.0);
-    }
+    const int kind = In.ConsumeIntegralInRange(0, 3);
+    return kind == 0   ? In.PickValueInArray(special)
+           : kind == 1 ? In.ConsumeFloatingPoint<double>()
+                       : In.ConsumeFloatingPointInRange(0.0, 2.0);
 }
 
 // Accepts every call; checks that each coordinate is one the surface can draw.
@@ -66,25 +63,22 @@ private:
 
 void CheckDesign(const TRistLoige &S, bool Ok)
 {
-    if (!Ok) {
-        Check(S.As == 0 && S.Asc == 0 && S.x == 0 && S.lambdax == 0, "figures after a failure");
-        Check(!S.AsUnderMin && !S.AsOverMax && !S.AscOverMax, "flags after a failure");
-        return;
-    }
-    for (double v : {S.As, S.Asc, S.x, S.lambdax})
-        Check(std::isfinite(v), "a result is not finite");
-    Check(S.As >= 0 && S.Asc >= 0, "a negative area");
-    Check(S.AsUnderMin == (S.As < S.Asmin), "AsUnderMin disagrees with As");
-    Check(S.AsOverMax == (S.As > S.Asmax), "AsOverMax disagrees with As");
-    Check(S.AscOverMax == (S.NeedsCompressionSteel() && S.Asc > S.Asmax),
-          "AscOverMax disagrees with Asc");
+    if (!Ok)
+        Check(S.As == 0 && S.Asc == 0 && S.x == 0 && S.lambdax == 0 && !S.AsUnderMin &&
+                  !S.AsOverMax && !S.AscOverMax,
+              "figures or flags after a failure");
+    else
+        Check(std::isfinite(S.As) && std::isfinite(S.Asc) && std::isfinite(S.x) &&
+                  std::isfinite(S.lambdax) && S.As >= 0 && S.Asc >= 0 &&
+                  S.AsUnderMin == (S.As < S.Asmin) && S.AsOverMax == (S.As > S.Asmax) &&
+                  S.AscOverMax == (S.NeedsCompressionSteel() && S.Asc > S.Asmax),
+              "areas not finite, negative, or flags that disagree with them");
 }
 
 // Sizes an engineer can type (0.1 mm to 10 m, moments up to 100 000 kNm). Beyond them the
-// results are still checked, but the rib-and-flange terms of a slab cancel to rounding
-// noise (a rib of 1e300 m), so the growth of As with the moment is checked only here.
-// Nor is it checked for a slab with both bar layers at mid-depth: its compression area is
-// the flagged stand-in 10 rhomax b d, not a design.
+// rib-and-flange terms of a slab cancel to rounding noise (a rib of 1e300 m), so the growth
+// of As with the moment is checked only here; nor for a slab with both bar layers at
+// mid-depth, whose compression area is the flagged stand-in 10 rhomax b d, not a design.
 bool InEngineeringRange(const TRistLoige &S)
 {
     auto size = [](double v) { return v >= 1e-4 && v <= 10; };
@@ -100,15 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *Data, size_t Size)
 {
     static TClassesScope classes;
     FuzzedDataProvider in(Data, Size);
-
-    const bool ribbed = in.ConsumeBool();
-    std::unique_ptr<TRistLoige> section;
-    TRPLRistLoige *slab = nullptr;
-    if (ribbed)
-        section.reset(slab = new TRPLRistLoige);
-    else
-        section = std::make_unique<TRistLoige>();
-
+    std::unique_ptr<TRistLoige> section(in.ConsumeBool() ? new TRPLRistLoige : new TRistLoige);
     BetKlassid->Items(in.ConsumeIntegralInRange(1, BetKlassid->Count)).Assign(section->BetKlass);
     ArmKlassid->Items(in.ConsumeIntegralInRange(1, ArmKlassid->Count)).Assign(section->AArmKlass);
     ArmKlassid->Items(in.ConsumeIntegralInRange(1, ArmKlassid->Count)).Assign(section->YArmKlass);
@@ -117,14 +103,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *Data, size_t Size)
     section->a = Input(in) / 10;
     section->ap = Input(in) / 10;
     section->Msd = Input(in) * 1000;
-    if (slab) {
+    if (auto *slab = dynamic_cast<TRPLRistLoige *>(section.get())) {
         slab->bw = Input(in);
         slab->hf = Input(in) / 2;
     }
-
     section->CalcDesignValues();
     const bool ok = section->Calculate();
     CheckDesign(*section, ok);
+
     section->AArmatuur.AsProv = Input(in) * 100; // cm2
     section->YArmatuur.AsProv = Input(in) * 100;
     const TCapacity c = ChosenBarsCapacity(*section);
@@ -132,18 +118,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *Data, size_t Size)
               (!(c.MRd > 0) || std::isfinite(c.Utilisation)),
           "capacity without a design, or not finite");
 
-    // A larger moment on the same section never needs less tension steel.
-    if (ok && InEngineeringRange(*section)) {
+    if (ok && InEngineeringRange(*section)) { // a larger moment never needs less tension steel
         const double as = section->As;
-        section->Msd += std::fabs(in.ConsumeFloatingPointInRange(0.0, 5000.0));
+        section->Msd += in.ConsumeFloatingPointInRange(0.0, 5000.0);
         const bool again = section->Calculate();
         CheckDesign(*section, again);
         Check(!again || section->As >= as * (1 - 1e-12), "As fell as the moment grew");
     }
-
     CheckingCanvas canvas;
-    const int w = in.ConsumeIntegralInRange(-10, 4000);
-    const int h = in.ConsumeIntegralInRange(-10, 4000);
-    section->Draw(canvas, w, h);
+    section->Draw(canvas, in.ConsumeIntegralInRange(-10, 4000),
+                  in.ConsumeIntegralInRange(-10, 4000));
     return 0;
 }

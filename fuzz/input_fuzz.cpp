@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QLineEdit>
 
+#include <algorithm>
 #include <cerrno>
 #include <cfloat>
 #include <cmath>
@@ -18,19 +19,19 @@
 
 namespace
 {
-
-[[noreturn]] void Fail(const char *What, const QString &Text)
+void Check(bool Condition, const char *What, const QString &Text)
 {
-    std::fprintf(stderr, "input fuzz: %s for \"%s\"\n", What, Text.toUtf8().constData());
-    std::abort();
+    if (!Condition) {
+        std::fprintf(stderr, "input fuzz: %s for \"%s\"\n", What, Text.toUtf8().constData());
+        std::abort();
+    }
 }
 
-QLineEdit &Edit()
+QLineEdit &Edit() // a field filtered as the window's are, in an application left to the exit
 {
     static int argc = 1;
-    static char name[] = "input_fuzz";
-    static char *argv[] = {name, nullptr};
-    static QApplication *application =
+    static char name[] = "input_fuzz", *argv[] = {name, nullptr};
+    static auto *application =
         (qputenv("QT_QPA_PLATFORM", "offscreen"), new QApplication(argc, argv));
     static QLineEdit *edit = [] {
         auto *e = new QLineEdit;
@@ -41,7 +42,6 @@ QLineEdit &Edit()
     (void)application;
     return *edit;
 }
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *Data, size_t Size)
@@ -52,31 +52,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *Data, size_t Size)
     SetDecimalSeparator(separators[Data[0] % 3]);
     const std::string bytes(reinterpret_cast<const char *>(Data) + 1, Size - 1);
     const QString typed = QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
-
     QString expected;
     for (QChar c : typed)
         if (NumChars().Contains(c))
             expected += c;
     Edit().clear();
     Edit().setText(typed);
-    if (Edit().text() != expected)
-        Fail("the filter kept something else than the admitted characters in order", typed);
-
+    Check(Edit().text() == expected, "the filter kept other than the admitted characters", typed);
     if (Data[0] % 3 == 2)
         return 0; // the grammar below is written for a point or a comma
+
     const QString text = QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
     double value = 0;
     const bool ok = TryStrToNum(text, value);
     std::string point = bytes; // the separator read as a point
     if (Data[0] % 3 == 1)
-        for (char &c : point)
-            c = c == ',' ? '.' : c;
+        std::replace(point.begin(), point.end(), ',', '.');
     static const std::regex grammar(R"( *[+-]?([0-9]+(\.[0-9]*)?|\.[0-9]*)([eE][+-]?[0-9]+)?)");
     const bool grammatical = std::regex_match(point, grammar);
-    if (ok && (!std::isfinite(value) || !grammatical))
-        Fail("accepted a text outside the grammar or a number that is not finite", text);
-    if (!grammatical)
-        return 0;
+    Check(!ok || (std::isfinite(value) && grammatical), "accepted a text outside the grammar",
+          text);
     // The C library reads the same grammar (this process sets no locale) but for a point
     // without digits on either side.
     const auto dot = point.find('.');
@@ -85,8 +80,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *Data, size_t Size)
         point.insert(dot, "0");
     errno = 0;
     const double reference = std::strtod(point.c_str(), nullptr);
-    if (errno != ERANGE && std::isfinite(reference) && std::fabs(reference) >= DBL_MIN &&
-        (!ok || value != reference))
-        Fail("read a number of the grammar otherwise than the C library", text);
+    Check(!grammatical || errno == ERANGE || !std::isfinite(reference) ||
+              std::fabs(reference) < DBL_MIN || (ok && value == reference),
+          "read a number of the grammar otherwise than the C library", text);
     return 0;
 }
