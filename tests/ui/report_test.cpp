@@ -104,6 +104,11 @@ private slots:
              "As = 33.85 cm2|As' = 1.41 cm2|As,max = 56.00 cm2|mõõtkava 1:10|MRd = 670.25 kNm, "
              "Msd/MRd = 0.82, tõmbearmatuur ei voola (x/d = 0.65) piisab"},
             {false, -1, -1, 12.5, 0, "Msd = 12.50 kNm|< As,min = 2.43|ei ole vajalik"},
+            {false, -1, -1, 2000, 0,
+             "As = 116.84 cm2 > As,max = 80.00 cm2|As' = 89.58 cm2 > As,max = 80.00 cm2|As,prov "
+             "= 48.25 cm2 ei piisa|As,prov = 8.04 cm2 ei piisa|Msd/MRd = 3.03, tõmbearmatuur ei "
+             "voola (x/d = 0.64) ei piisa"},
+            {false, -1, -1, -5, 0, "Msd = -5.00 kNm|kontrolli lähteandmeid|-cm2|-piisa"},
             {true, 2, -1, 10000, 0, "b = 2000.0 mm|mõõtkava 1:20|As,prov = 48.25 cm2 ei piisa"},
             {false, 0, -1, 550, 0,
              "b = 0.0 mm|Ristlõiget ei saa arvutada: kontrolli mõõtmeid|-cm2|-4. Ristlõige|-piisa"},
