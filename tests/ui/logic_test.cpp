@@ -1,18 +1,25 @@
-// The window's decisions in plain values, as tables: what a numeric field admits and reads,
-// what leaving it does with its text, the warnings with their bounds, what the bars must
-// cover, the About box's memory figure, the bar dialog's place; and section files:
+// What the window decides and writes, without the window. Its decisions in plain values, as
+// tables: what a numeric field admits and reads, what leaving it does with its text, the
+// warnings with their bounds, what the bars must cover, the bar dialog's place. Section files:
 // what the window holds reads back bit for bit, every fault of a file is refused with a
-// message that says where, and a failed save keeps the old file.
-#include "aboutbox.h"
+// message that says where, and a failed save keeps the old file. The calculation sheet read
+// back as a checker reads it: the window's figures with the user's separator, no word off the
+// page or on another, the drawing to its scale; the batch without a display. And the Qt
+// canvas's line weights at a fractional device pixel ratio.
 #include "armtabelform.h"
 #include "classes.h"
 #include "comproc.h"
 #include "inputfields.h"
+#include "qtcanvas.h"
+#include "report.h"
 #include "resultlines.h"
 #include "rplristloige.h"
 #include "sectionfile.h"
 #include "support.h"
 
+#include <QDirIterator>
+#include <QPainter>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
@@ -42,6 +49,31 @@ QString Refusal(const QByteArray &Bytes)
     const auto read = ReadSectionDocument(Bytes, QStringLiteral("f.kordal"));
     return read.index() == 1 ? std::get<QString>(read) : QString();
 }
+
+QString PdfText(const QString &Pdf, const char *Mode = "-layout")
+{
+    QProcess tool;
+    tool.start(QStringLiteral("pdftotext"), {Mode, Pdf, "-"});
+    return tool.waitForFinished() ? QString::fromUtf8(tool.readAllStandardOutput()) : "";
+}
+// How many pixels of Colour run from (X, Y) in the direction (Dx, Dy).
+int Run(const QImage &Image, int X, int Y, int Dx, int Dy, Qt::GlobalColor Colour)
+{
+    int n = 0;
+    for (; Image.valid(X, Y) && Image.pixel(X, Y) == QColor(Colour).rgb(); X += Dx, Y += Dy)
+        ++n;
+    return n;
+}
+// The bounding box of the red pixels: the tension bars.
+QRect Red(const QImage &Image)
+{
+    QRect red;
+    for (int y = 0; y < Image.height(); ++y)
+        for (int x = 0; x < Image.width(); ++x)
+            if (Image.pixel(x, y) == qRgb(255, 0, 0))
+                red |= QRect(x, y, 1, 1);
+    return red;
+}
 } // namespace
 
 class TLogicTest : public QObject
@@ -55,10 +87,13 @@ private slots:
     void leavingAField();
     void warnings();
     void barsAsRequired();
-    void memoryFigureAndDialogPlace();
+    void barDialogPlace();
     void fileRoundTrip();
     void fileRefused();
     void failedSave();
+    void canvasWeights();
+    void sheets();
+    void commandLine();
 };
 
 void TLogicTest::numbersTyped()
@@ -177,15 +212,9 @@ void TLogicTest::barsAsRequired()
     }
 }
 
-void TLogicTest::memoryFigureAndDialogPlace()
+void TLogicTest::barDialogPlace()
 {
     SetDecimalSeparator(QStringLiteral(","));
-    // Whole kilobytes (the rest dropped) over 1024, to the nearest tenth, the tenth only if not 0.
-    for (auto [bytes, text] : {std::pair<std::uint64_t, const char *>{4294967295u, "4096 MB"},
-                               {1048576u * 1000 + 1024 * 52 + 1023, "1000,1 MB"},
-                               {25275535360u, "24104,6 MB"}})
-        QCOMPARE(PhysMemText(bytes), QString::fromUtf8(text));
-    QVERIFY(TotalPhysicalMemory() > 0);
     // The bar dialog where it was designed when it fits, else moved the least onto the screen.
     for (auto [available, at] : {std::pair{QRect(0, 0, 1920, 1080), QPoint(353, 191)},
                                  {{0, 0, 800, 600}, {212, 191}},
@@ -297,6 +326,159 @@ void TLogicTest::failedSave()
     QFile file(old);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), WriteSectionDocument(ValidDoc));
+}
+
+// At a device pixel ratio of 1.5 the default rectangle is fitted to the device pixels and
+// every weight is 1.5 times that at 1, whole: the outline 2 pixels, the bars 5, the axis's
+// dashes 14 (9 x 1.5 rounded) and their gaps 9.
+void TLogicTest::canvasWeights()
+{
+    TRistLoige rl;
+    rl.CalcDesignValues();
+    rl.Calculate();
+    QImage image(570, 317, QImage::Format_RGB32); // 380 x 211 at 1.5
+    image.fill(Qt::white);
+    image.setDevicePixelRatio(1.5);
+    {
+        TQtCanvas canvas(image);
+        rl.Draw(canvas, image.width(), image.height());
+    }
+    QCOMPARE(Run(image, 285, 5, 0, 1, Qt::black), 2);
+    QCOMPARE(Run(image, 162, 150, 1, 0, Qt::black), 2);
+    QCOMPARE(Red(image).height(), 5);
+    QCOMPARE(Run(image, 163, 177, 1, 0, Qt::black), 14);
+    QCOMPARE(Run(image, 177, 177, 1, 0, Qt::lightGray), 9);
+}
+
+void TLogicTest::sheets()
+{
+    // Default sections with b, both covers and Msd changed where given (not -1), and the
+    // texts the window shows for them, hand-checked ("-": not there).
+    struct {
+        bool Ribbed;
+        double b, Cover, Msd;
+        int BarLength; // the tension bars drawn, pixels of 0.1 mm at 254 dpi, mid-page
+        const char *Expected;
+    } rows[] = {
+        {false, -1, -1, 550, 320,
+         "Ristkülikristlõige|h = 500.0 mm|b = 400.0 mm|a = 45.0 mm|a' = 40.0 mm|"
+         "Msd = 550.00 kNm|Betooni klass C25/30|Betoon C25/30|fck = 25.0 MPa|fcd = 16.7 MPa|"
+         "fctm = 2.56 MPa|alfa,cc = 1.00|gc = 1.50|fyk = 500.0 MPa|fyd = 434.78 MPa|"
+         "fycd = 400.00 MPa|Es = 200.0 GPa|gs = 1.15|As = 36.48 cm2|"
+         "As,min = 2.43 cm2, As,max = 80.00 cm2|As' = 2.23 cm2|mõõtkava 1:10|"
+         "λ = 0.8, η = 1, εcu3 = 0.0035|Fail: b.kordal|4. Ristlõige|"
+         "Valitud tõmbearmatuur: 6 x 32, As,prov = 48.25 cm2 piisab|Arvutuslik survearmatuur "
+         "As' = 2.23 cm2 Valitud survearmatuur: 4 x 16, As,prov = 8.04 cm2 piisab|Kandevõime "
+         "valitud armatuuriga MRd = 660.53 kNm, Msd/MRd = 0.83, tõmbearmatuur ei voola (x/d = "
+         "0.64) piisab"},
+        {true, -1, -1, 550, 160,
+         "Ribiplaatristlõige|h = 500.0 mm|b = 600.0 mm|hf = 100.0 mm|bw = 200.0 mm|"
+         "As = 33.85 cm2|As' = 1.41 cm2|As,max = 56.00 cm2|mõõtkava 1:10|MRd = 670.25 kNm, "
+         "Msd/MRd = 0.82, tõmbearmatuur ei voola (x/d = 0.65) piisab"},
+        {false, -1, -1, 12.5, 0, "Msd = 12.50 kNm|< As,min = 2.43|ei ole vajalik"},
+        {false, -1, -1, 2000, 0,
+         "As = 116.84 cm2 > As,max = 80.00 cm2|As' = 89.58 cm2 > As,max = 80.00 cm2|As,prov "
+         "= 48.25 cm2 ei piisa|As,prov = 8.04 cm2 ei piisa|Msd/MRd = 3.03, tõmbearmatuur ei "
+         "voola (x/d = 0.64) ei piisa"},
+        {false, -1, -1, -5, 0, "Msd = -5.00 kNm|kontrolli lähteandmeid|-cm2|-piisa"},
+        {true, 2, -1, 10000, 0, "b = 2000.0 mm|mõõtkava 1:20|As,prov = 48.25 cm2 ei piisa"},
+        {false, 0, -1, 550, 0,
+         "b = 0.0 mm|Ristlõiget ei saa arvutada: kontrolli mõõtmeid|-cm2|-4. Ristlõige|-piisa"},
+        {false, -1, 0.25, 550, 0,
+         "a' = 250.0 mm|kontrolli kaitsekihte|-cm2|mõõtkava 1:5|-survetsoon"}};
+    static const QRegularExpression word(
+        "xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\"");
+    const QDateTime when(QDate(2024, 5, 6), QTime(7, 8));
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("sheet.pdf");
+    for (const auto &row : rows) {
+        std::unique_ptr<TRistLoige> rl(row.Ribbed ? new TRPLRistLoige : new TRistLoige);
+        rl->Msd = row.Msd;
+        rl->b = row.b < 0 ? rl->b : row.b;
+        if (row.Cover >= 0)
+            rl->a = rl->ap = row.Cover;
+        rl->CalcDesignValues();
+        rl->Calculate();
+        QCOMPARE(WriteSheetPdf(pdf, *rl, "/x/b.kordal", when), QString());
+
+        const QString text = PdfText(pdf).simplified();
+        QVERIFY(text.contains("06.05.2024 07:08"));
+        for (QString e : QString::fromUtf8(row.Expected).split('|')) {
+            const bool absent = e.startsWith('-');
+            e = Localized(e.mid(absent)).simplified();
+            QVERIFY2(text.contains(e) != absent, qPrintable(e + "\n" + text));
+        }
+        QList<QRectF> words; // within the margins of A4 (595 x 842 pt), none on another
+        for (const auto &m : word.globalMatch(PdfText(pdf, "-bbox")))
+            words << QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                            QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
+        QVERIFY(words.size() > 60);
+        for (qsizetype i = 0; i < words.size(); ++i) {
+            QVERIFY(QRectF(56, 42, 497, 767).contains(words[i]));
+            for (qsizetype j = 0; j < i; ++j)
+                QVERIFY(!words[i].adjusted(.3, .3, -.3, -.3).intersects(words[j]));
+        }
+        if (!row.BarLength)
+            continue;
+        QImage image(2100, 2970, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        PaintSheet(painter, image.rect(), 254, *rl, {}, when);
+        painter.end();
+        const QRect red = Red(image);
+        QVERIFY(qAbs(red.width() - row.BarLength) <= 2 && qAbs(red.center().x() - 1075) <= 2);
+    }
+}
+
+// After --pdf: the sheets written, and the start of each line on standard error; the
+// exit status is 1 with such lines. The files given stay as they were.
+void TLogicTest::commandLine()
+{
+    const char *const rows[][3] = {
+        {"out good.kordal broken.kordal missing.kordal", "out/good.pdf",
+         "broken.kordal: not JSON|missing.kordal: "},
+        {"one.pdf good.kordal", "one.pdf", ""},
+        {"keep.pdf good.kordal broken.kordal", "", "good.kordal: keep.pdf: not a folder|broken"},
+        {"o good.kordal o/../good.kordal", "o/good.pdf", "good.kordal: o/good.pdf: not"},
+        {"/proc/k.pdf good.kordal", "", "good.kordal: k.pdf: "}};
+    const std::pair<const char *, QByteArray> files[] = {
+        {"good.kordal",
+         WriteSectionDocument({true, InputsOf(TRistLoige()), InputsOf(TRPLRistLoige())})},
+        {"broken.kordal", "{"},
+        {"keep.pdf", "keep"}};
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        env.remove(name);
+    for (const auto &[arguments, written, errors] : rows) {
+        QTemporaryDir dir;
+        for (const auto &[name, bytes] : files) {
+            QFile file(dir.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        }
+        env.insert("XDG_RUNTIME_DIR", dir.path()); // else Qt warns
+        QProcess kordal;
+        kordal.setProcessEnvironment(env);
+        kordal.setWorkingDirectory(dir.path());
+        kordal.start(KORDAL_EXE, QStringList{"--pdf"} + QString(arguments).split(' '));
+        QVERIFY(kordal.waitForFinished(60000));
+        QCOMPARE(kordal.exitCode(), *errors ? 1 : 0);
+        QStringList expected = QString(errors).split('|', Qt::SkipEmptyParts),
+                    said = QString(kordal.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
+        for (qsizetype i = 0; i < std::min(said.size(), expected.size()); ++i)
+            said[i].truncate(expected[i].size());
+        QCOMPARE(said, expected);
+        QStringList pdfs; // the sheets written, each of the shape its file shows
+        for (QDirIterator it(dir.path(), {"*.pdf"}, QDir::Files, QDirIterator::Subdirectories);
+             it.hasNext();)
+            if (const QString pdf = it.next(); !pdf.endsWith("/keep.pdf"))
+                pdfs << QDir(dir.path()).relativeFilePath(pdf) +
+                            (PdfText(pdf).contains("Ribiplaatristlõige") ? "" : " (wrong)");
+        QCOMPARE(pdfs, QString(written).split('|', Qt::SkipEmptyParts));
+        for (const auto &[name, bytes] : files) {
+            QFile kept(dir.filePath(name));
+            QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll() == bytes);
+        }
+    }
 }
 
 QTEST_MAIN(TLogicTest)

@@ -8,7 +8,6 @@
 #include "support.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -116,23 +115,13 @@ void TWindowTest::startsOnTheDefaultRectangle()
                     "gcLabel", "alfaLabel", "AfykLabel", "AfydLabel", "AgsLabel", "YEsLabel"}),
              Localized("500.0|400.0|550.00|45.0|40.0|fck = 25.0 MPa|fcd = 16.7 MPa|gc = 1.50|"
                        "alfa,cc = 1.00|fyk = 500.0 MPa|fyd = 434.78 MPa|gs = 1.15|Es = 200.0 GPa"));
-    QStringList classes; // the first class, the section's, how many
-    for (const char *name : {"BetKlComboBox", "AArmKlComboBox", "YArmKlComboBox"})
-        classes << W<QComboBox>(name)->itemText(0) + W<QComboBox>(name)->currentText() +
-                       QString::number(W<QComboBox>(name)->count());
-    QCOMPARE(classes.join(' '), QStringLiteral("C16/20C25/308 A400A5006 A400A5006"));
-    QCOMPARE(Texts({"AstLabel", "AscProvLabel", "MRdLabel"}),
-             Localized("Arvutuslik tõmbearmatuur   As = 36.48 cm2|Valitud survearmatuur: 4 x 16, "
-                       "As,prov = 8.04 cm2|Kandevõime valitud armatuuriga   MRd = 660.53 kNm,  "
-                       "Msd/MRd = 0.83,  tõmbearmatuur ei voola (x/d = 0.64)"));
     QVERIFY(!Red("AstProvLabel") && !Red("AscProvLabel") && !Red("MRdLabel"));
     QVERIFY(W("YArmKlGroupBox")->isVisible() && W("AscValikButton")->isVisible());
     // A hint is a control's tooltip, status tip and accessible name; hovering shows it.
     const QString hint = QStringLiteral("Arvutuslik paindemoment Msd (kNm)");
-    QCOMPARE(Edit("MsdEdit")->toolTip() + Edit("MsdEdit")->statusTip() +
-                 Edit("MsdEdit")->accessibleName(),
-             hint + hint + hint);
-    QTest::mouseMove(Edit("MsdEdit"));
+    QLineEdit *msd = Edit("MsdEdit");
+    QCOMPARE(msd->toolTip() + msd->statusTip() + msd->accessibleName(), hint + hint + hint);
+    QTest::mouseMove(msd);
     QTRY_COMPARE(FForm->statusBar()->currentMessage(), hint);
 }
 
@@ -223,10 +212,6 @@ void TWindowTest::barDialogChoosesTheBars()
         QCOMPARE(Grid->item(0, 0)->text() + Grid->item(0, 10)->text() + Grid->item(14, 0)->text() +
                      Grid->item(8, 3)->text() + Grid->item(8, 2)->text(),
                  Localized("D \\ Arv10409.42x 6.28"));
-        for (int r = 1; r <= 14; ++r)
-            for (int j = 1; j <= 10; ++j)
-                QCOMPARE(Grid->item(r, j)->text().startsWith(QStringLiteral("x ")),
-                         BarArea(j, ArmDiameetrid[r - 1]) < BarArea(3, 20));
         QCOMPARE(at(), 1206);
         QCOMPARE(label->text(), Localized("As,req = 9.42 cm2, As,prov = 48.25 cm2"));
         QCOMPARE(Grid->horizontalScrollBar()->maximum() + Grid->verticalScrollBar()->maximum(), 0);
