@@ -23,6 +23,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
+#include <QTest>
 
 #include <csignal>
 #include <random>

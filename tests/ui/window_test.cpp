@@ -7,9 +7,12 @@
 #include "rplristloige.h"
 #include "support.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QScreen>
@@ -19,6 +22,71 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+template <typename T> T *Child(const QObject *Parent, const char *Name)
+{
+    T *child = Parent->findChild<T *>(QLatin1String(Name));
+    if (!child)
+        qFatal("no child %s", Name);
+    return child;
+}
+
+// Clicks into the field, selects its text and types Text (points as the user's separator).
+void TypeInto(QLineEdit *Field, QString Text)
+{
+    Field->window()->activateWindow(); // no window manager gives it back after a dialog
+    QVERIFY(QTest::qWaitForWindowActive(Field->window()));
+    QTest::mouseClick(Field, Qt::LeftButton);
+    QVERIFY(Field->hasFocus());
+    QTest::keyClick(Field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(Field, Qt::Key_Backspace);
+    for (QChar c : Text.replace(QLatin1Char('.'), DecimalSeparator()))
+        QTest::sendKeyEvent(QTest::Click, Field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+// Answers modal windows as they open: the next one expected, by its title, with its own
+// answer; any other message box with OK, its text kept; anything else is closed and
+// recorded, so a test fails on a window nobody expected instead of hanging on it.
+class TModals : public QObject
+{
+public:
+    TModals()
+    {
+        connect(&FTimer, &QTimer::timeout, this, &TModals::Poll);
+        FTimer.start(10);
+    }
+    void Expect(const QString &Title, std::function<void(QWidget *)> Answer)
+    {
+        FExpected.append({Title, std::move(Answer)});
+    }
+    QStringList Boxes, Unexpected;         // texts of the message boxes; titles of other windows
+    std::function<void(QWidget *)> Others; // if set, answers what nobody expects
+
+private:
+    void Poll()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        if (!FExpected.isEmpty() && modal->windowTitle() == FExpected.first().first) {
+            FExpected.takeFirst().second(modal);
+        } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            Boxes << box->text();
+            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        } else if (Others) {
+            Others(modal);
+        } else {
+            Unexpected << modal->windowTitle();
+            modal->close();
+        }
+    }
+    QTimer FTimer;
+    QList<std::pair<QString, std::function<void(QWidget *)>>> FExpected;
+};
 
 class TWindowTest : public QObject
 {
@@ -335,14 +403,13 @@ void TWindowTest::aboutBoxAndExit()
 void TWindowTest::randomUse()
 {
     const int actions = qEnvironmentVariableIntValue("KORDAL_SOAK_ACTIONS");
-    const QStringList names{"hEdit",         "bEdit",          "hEditRPL",
-                            "bEditRPL",      "hfEdit",         "bwEdit",
-                            "MsdEdit",       "aEdit",          "apEdit",
-                            "BetKlComboBox", "AArmKlComboBox", "YArmKlComboBox",
-                            "AsValikButton", "AscValikButton", "qt_tabwidget_tabbar"},
-        typed{"0",      "5",  "12", "250", "2000", "10000",
-              "-",      ".",  ",",  "e",   "x",    "99999999999999999999",
-              "0.0001", "\t", "\r"};
+    const QStringList names = QString("hEdit bEdit hEditRPL bEditRPL hfEdit bwEdit MsdEdit aEdit "
+                                      "apEdit BetKlComboBox AArmKlComboBox YArmKlComboBox "
+                                      "AsValikButton AscValikButton qt_tabwidget_tabbar")
+                                  .split(' '),
+                      typed = QString("0 5 12 250 2000 10000 - . , e x 99999999999999999999 "
+                                      "0.0001 \t \r")
+                                  .split(' ');
     const Qt::Key keys[] = {Qt::Key_Left, Qt::Key_Right,  Qt::Key_Up,
                             Qt::Key_Down, Qt::Key_Return, Qt::Key_Escape};
     for (quint32 seed : {1u, 2u, 20261206u}) {
