@@ -48,26 +48,23 @@ void TypeInto(QLineEdit *Field, QString Text)
         QTest::sendKeyEvent(QTest::Click, Field, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
-// Answers modal windows as they open: the next one expected, by its title, with its own
-// answer; any other message box with OK, its text kept; anything else is closed and
-// recorded, so a test fails on a window nobody expected instead of hanging on it.
-class TModals : public QObject
+class TWindowTest : public QObject
 {
-public:
-    TModals()
-    {
-        connect(&FTimer, &QTimer::timeout, this, &TModals::Poll);
-        FTimer.start(10);
-    }
+    Q_OBJECT
+
+    std::unique_ptr<TClassesScope> FClasses;
+    std::unique_ptr<TMainKordalForm> FForm;
+    // Modal windows answered as they open: the next one expected, by its title; other message
+    // boxes with OK; anything else by Others, else closed and its title kept in Unexpected.
+    QTimer FWatch;
+    QList<std::pair<QString, std::function<void(QWidget *)>>> FExpected;
+    QStringList Boxes, Unexpected;
+    std::function<void(QWidget *)> Others;
     void Expect(const QString &Title, std::function<void(QWidget *)> Answer)
     {
         FExpected.append({Title, std::move(Answer)});
     }
-    QStringList Boxes, Unexpected;         // texts of the message boxes; titles of other windows
-    std::function<void(QWidget *)> Others; // if set, answers what nobody expects
-
-private:
-    void Poll()
+    void AnswerModal()
     {
         QWidget *modal = QApplication::activeModalWidget();
         if (!modal)
@@ -84,17 +81,6 @@ private:
             modal->close();
         }
     }
-    QTimer FTimer;
-    QList<std::pair<QString, std::function<void(QWidget *)>>> FExpected;
-};
-
-class TWindowTest : public QObject
-{
-    Q_OBJECT
-
-    std::unique_ptr<TModals> FModals;
-    std::unique_ptr<TClassesScope> FClasses;
-    std::unique_ptr<TMainKordalForm> FForm;
 
     template <typename T = QWidget> T *W(const char *Name) const
     {
@@ -136,7 +122,7 @@ class TWindowTest : public QObject
     void ChooseBars(const char *Button, int Count, int Row, Qt::Key Close,
                     std::function<void(QWidget *, QTableWidget *)> In = {})
     {
-        FModals->Expect(QStringLiteral("Armatuuri valik"), [=](QWidget *Dialog) {
+        Expect(QStringLiteral("Armatuuri valik"), [=](QWidget *Dialog) {
             auto *grid = Child<QTableWidget>(Dialog, "ArmStringGrid");
             if (In)
                 In(Dialog, grid);
@@ -148,9 +134,14 @@ class TWindowTest : public QObject
     }
 
 private slots:
+    void initTestCase()
+    {
+        connect(&FWatch, &QTimer::timeout, this, &TWindowTest::AnswerModal);
+        FWatch.start(10);
+    }
     void init()
     {
-        FModals = std::make_unique<TModals>();
+        FExpected.clear(), Boxes.clear(), Unexpected.clear(), Others = {};
         FClasses = std::make_unique<TClassesScope>();
         FForm = std::make_unique<TMainKordalForm>();
         FForm->show();
@@ -161,7 +152,7 @@ private slots:
     {
         FForm.reset();
         FClasses.reset();
-        QVERIFY2(FModals->Unexpected.isEmpty(), qPrintable(FModals->Unexpected.join(", ")));
+        QVERIFY2(Unexpected.isEmpty(), qPrintable(Unexpected.join(", ")));
     }
     void startsOnTheDefaultRectangle();
     void typedValuesAreCheckedAndStored();
@@ -212,16 +203,16 @@ void TWindowTest::typedValuesAreCheckedAndStored()
     QCOMPARE(Edit("bEdit")->text(), Localized("300.0"));
     // Out of bounds: the warning names them, the previous value comes back selected.
     Enter("hEdit", QStringLiteral("2500"));
-    QCOMPARE(FModals->Boxes, QStringList{QString::fromUtf8("Ristlõike kõrgus peaks olema arv: ") +
-                                         Localized("0.0..2000.0")});
+    QCOMPARE(Boxes, QStringList{QString::fromUtf8("Ristlõike kõrgus peaks olema arv: ") +
+                                Localized("0.0..2000.0")});
     QTRY_VERIFY(Edit("hEdit")->hasFocus());
     QCOMPARE(Edit("hEdit")->selectedText(), Localized("500.0"));
     // The covers' bound follows the height; a bound typed exactly is within it.
     Enter("hEdit", QStringLiteral("300.1"));
     Enter("aEdit", QStringLiteral("150.06"));
     Enter("apEdit", QStringLiteral("150.05"));
-    QCOMPARE(FModals->Boxes.last(), QString::fromUtf8("Arvutuslik kaitsekiht peaks olema arv: ") +
-                                        Localized("0.0..150.05"));
+    QCOMPARE(Boxes.last(), QString::fromUtf8("Arvutuslik kaitsekiht peaks olema arv: ") +
+                               Localized("0.0..150.05"));
     QCOMPARE(RL().a + RL().h, 0.045 + 0.3001);
     QCOMPARE(RL().ap * 1000, 150.05);
     // A section that cannot be designed says why, with no figures.
@@ -325,8 +316,8 @@ void TWindowTest::filesKeepTheWork()
         };
     };
     auto question = [this](const char *Answer) {
-        FModals->Expect(QString::fromUtf8("Salvestamata muudatused"), [this, Answer](QWidget *Box) {
-            FModals->Boxes << static_cast<QMessageBox *>(Box)->text();
+        Expect(QString::fromUtf8("Salvestamata muudatused"), [this, Answer](QWidget *Box) {
+            Boxes << static_cast<QMessageBox *>(Box)->text();
             for (QAbstractButton *button : static_cast<QMessageBox *>(Box)->buttons())
                 if (button->text() == QString::fromUtf8(Answer))
                     QTest::mouseClick(button, Qt::LeftButton);
@@ -334,7 +325,7 @@ void TWindowTest::filesKeepTheWork()
     };
     ClickTab(1);
     Enter("hfEdit", QStringLiteral("120"));
-    FModals->Expect(QStringLiteral("Salvesta kui"), fileDialog("tala")); // .kordal is added
+    Expect(QStringLiteral("Salvesta kui"), fileDialog("tala")); // .kordal is added
     Press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(FForm->windowTitle(), title + QString::fromUtf8(" – tala.kordal[*]"));
     QVERIFY(!FForm->isWindowModified() && QFile::exists(dir.filePath("tala.kordal")));
@@ -343,8 +334,7 @@ void TWindowTest::filesKeepTheWork()
     question("Loobu");
     W<QAction>("ExitItem")->trigger();
     QVERIFY(FForm->isVisible() && FForm->isWindowModified());
-    QCOMPARE(FModals->Boxes,
-             QStringList{QString::fromUtf8("Salvesta muudatused faili tala.kordal?")});
+    QCOMPARE(Boxes, QStringList{QString::fromUtf8("Salvesta muudatused faili tala.kordal?")});
     Press(Qt::Key_S, Qt::ControlModifier); // Salvesta: no question
     QVERIFY(!FForm->isWindowModified());
     // A broken file is refused with its reason and changes nothing.
@@ -352,12 +342,12 @@ void TWindowTest::filesKeepTheWork()
     QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("{\"format\": 1}") > 0);
     broken.close();
     QVERIFY(!FForm->OpenFile(broken.fileName()));
-    QVERIFY(FModals->Boxes.last().startsWith(QStringLiteral("katki.kordal: ")));
+    QVERIFY(Boxes.last().startsWith(QStringLiteral("katki.kordal: ")));
     // Changes dropped on purpose, and the saved state opened again: both shapes as saved.
     Enter("MsdEdit", QStringLiteral("700"));
     ClickTab(0);
     question("Ära salvesta");
-    FModals->Expect(QStringLiteral("Ava"), fileDialog("tala.kordal"));
+    Expect(QStringLiteral("Ava"), fileDialog("tala.kordal"));
     Press(Qt::Key_O, Qt::ControlModifier);
     QVERIFY(FForm->IsRibbedSlab() && !FForm->isWindowModified());
     // M1 + M2 = 0.2565 + 0.3160 MNm < 0.6: Asc = 0.0275 / (0.415 400) = 1.655 cm2, in the web:
@@ -383,12 +373,12 @@ void TWindowTest::aboutBoxAndExit()
         ++greetings;
         QTest::mouseClick(Child<QPushButton>(Box, "OKButton"), Qt::LeftButton);
     };
-    FModals->Expect(QStringLiteral("About Kordal"), answer);
+    Expect(QStringLiteral("About Kordal"), answer);
     FForm->show();
     QTRY_COMPARE(Edit("MsdEdit")->text(), Localized("480.00"));
     FForm->hide();
     FForm->show(); // once only
-    FModals->Expect(QStringLiteral("About Kordal"), answer);
+    Expect(QStringLiteral("About Kordal"), answer);
     W<QAction>("AboutKordalItem")->trigger();
     QCOMPARE(greetings, 2);
     W<QAction>("ExitItem")->trigger();
@@ -414,7 +404,7 @@ void TWindowTest::randomUse()
                             Qt::Key_Down, Qt::Key_Return, Qt::Key_Escape};
     for (quint32 seed : {1u, 2u, 20261206u}) {
         QRandomGenerator random(seed);
-        FModals->Others = [&](QWidget *Dialog) { // the bar dialog: a few moves, OK or cancel
+        Others = [&](QWidget *Dialog) { // the bar dialog: a few moves, OK or cancel
             for (int i = random.bounded(6); i >= 0; --i)
                 QTest::keyClick(Child<QWidget>(Dialog, "ArmStringGrid"),
                                 keys[i ? random.bounded(6) : 4 + random.bounded(2)]);
