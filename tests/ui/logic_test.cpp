@@ -26,7 +26,6 @@
 #include <QTest>
 
 #include <csignal>
-#include <random>
 #include <sys/resource.h>
 
 namespace
@@ -104,19 +103,15 @@ void TLogicTest::numbersTyped()
         QString Separator, Text;
         bool Ok;
         double Value;
-    } read[] = {{".", "  -12.5", true, -12.5},
-                {".", "+.5", true, 0.5},
-                {".", "-.", true, 0},
-                {".", "1.5e3", true, 1500},
-                {".", "1e", false, 0},
-                {".", "-", false, 0},
-                {".", "5-3", false, 0},
-                {".", "42 ", false, 0},
-                {".", "1e400", false, 0},
-                {".", "12,5", false, 0},
-                {",", "12,5", true, 12.5},
-                {",", "1.5", true, 1.5},
-                {wide, "1" + wide + "5", true, 1.5}};
+    };
+    // clang-format off
+    const Read read[] = {
+        {".", "  -12.5", true, -12.5}, {".", "+.5", true, 0.5},   {".", "-.", true, 0},
+        {".", "1.5e3", true, 1500},    {".", "1e", false, 0},     {".", "-", false, 0},
+        {".", "5-3", false, 0},        {".", "42 ", false, 0},    {".", "1e400", false, 0},
+        {".", "12,5", false, 0},       {",", "12,5", true, 12.5}, {",", "1.5", true, 1.5},
+        {wide, "1" + wide + "5", true, 1.5}};
+    // clang-format on
     for (const Read &r : read) {
         SetDecimalSeparator(r.Separator);
         double value = -1;
@@ -151,21 +146,20 @@ void TLogicTest::leavingAField()
         bool Warn;
         double Value;
         const char *Text;
-    } rows[] = {
-        {"612.5", 500, 2000, 1, false, 612.5, ""},
-        {"2000", 500, 2000, 1, false, 2000, ""},
-        {"2000.1", 500, 2000, 1, true, 500, "500.0"},
-        {"", 550, 10000, 2, true, 550, "550.00"},
-        {"-1", 45, 250, 1, true, 45, "45.0"},
-        {"-0", 550, 10000, 2, false, 0, ""},
-        {"250.05", 45, half, 1, false, 250.05, ""}, // a bound typed exactly is within it
+    };
+    // clang-format off
+    const Row rows[] = {
+        {"612.5", 500, 2000, 1, false, 612.5, ""},     {"2000", 500, 2000, 1, false, 2000, ""},
+        {"2000.1", 500, 2000, 1, true, 500, "500.0"},  {"", 550, 10000, 2, true, 550, "550.00"},
+        {"-1", 45, 250, 1, true, 45, "45.0"},          {"-0", 550, 10000, 2, false, 0, ""},
+        {"250.05", 45, half, 1, false, 250.05, ""},    // a bound typed exactly is within it
         {"250.06", 45, half, 1, true, 45, "45.0"},
-        {"600", 600, 500, 1, true, 500, "500.0"},    // the previous value above a bound since
-        {"40.8", 40.75, 40.75, 1, false, 40.75, ""}, // left as shown, rounded above its bound
+        {"600", 600, 500, 1, true, 500, "500.0"},      // the previous value above a bound since
+        {"40.8", 40.75, 40.75, 1, false, 40.75, ""},   // left as shown, rounded above its bound
         {"41", 40.75, 40.75, 1, true, 40.75, "40.8"},
         {"5", std::numeric_limits<double>::quiet_NaN(), 2, 1, true, 0, "0.0"},
-        {"x", 44.96, 2000, 1, true, 45.0, "45.0"}, // restored as it was shown
-    };
+        {"x", 44.96, 2000, 1, true, 45.0, "45.0"}};    // restored as it was shown
+    // clang-format on
     for (const Row &r : rows) {
         const TExitDecision exit =
             DecideExit(QString::fromLatin1(r.Typed), r.Shown, {0.0, r.Upper}, r.Decimals);
@@ -226,42 +220,29 @@ void TLogicTest::barDialogPlace()
         QCOMPARE(PlaceOnScreen({353, 191, 588, 389}, available), at);
 }
 
+// Every length the window can store (mm typed with up to two decimals, over 1000) and every
+// moment reads back bit for bit, written as typed; inputs applied to a section are its inputs.
 void TLogicTest::fileRoundTrip()
 {
-    std::mt19937 rng(7);
-    auto pick = [&](int Lo, int Hi) { return std::uniform_int_distribution(Lo, Hi)(rng); };
-    auto typed = [&](double Upper) { // up to two decimals within 0..Upper, a bound at times
-        const double scale = std::pow(10.0, pick(0, 2));
-        const int kind = pick(0, 7);
-        return kind == 0 ? 0.0 : kind == 1 ? Upper : pick(0, Upper * scale) / scale;
-    };
-    auto mm = [&](double Upper) { return typed(Upper) / 1000; }; // stored as typed / 1000
-    auto steel = [&] { return ArmKlassTabel[pick(0, ArmKlassTabel.size() - 1)].Name; };
-    auto bars = [&] { return ArmDiameetrid[pick(0, ArmDiameetrid.size() - 1)]; };
-    auto shape = [&](bool Rpl) {
-        const double h = typed(2000);
-        const char *concrete =
-            BetKlassTabel[pick(MinBetKlIndex - 1, BetKlassTabel.size() - 1)].Name;
-        return TShapeInputs{
-            mm(2000),           h / 1000,        mm(h / 2),   mm(h / 2), typed(10000),
-            Rpl ? mm(2000) : 0, Rpl ? mm(h) : 0, concrete,    steel(),   steel(),
-            pick(1, 10),        bars(),          pick(1, 10), bars()};
-    };
-    TRistLoige rectangle;
-    TRPLRistLoige ribbedSlab;
-    TSectionDocument doc{false, InputsOf(rectangle), InputsOf(ribbedSlab)}; // defaults first
-    for (int i = 0; i < 3000; doc = {i % 2 == 1, shape(false), shape(true)}, ++i) {
+    TSectionDocument doc = ValidDoc;
+    doc.Rectangle.TensionCount = MaxBarCount;
+    for (int i = 0; i <= 200000; i += 7) { // every ending of two decimals
+        doc.Rectangle.b = doc.RibbedSlab.bw = i / 100.0 / 1000;
+        doc.Rectangle.Msd = i / 100.0;
+        doc.RibbedSlab.Msd = i / 20.0;
         const QByteArray bytes = WriteSectionDocument(doc);
         const auto read = ReadSectionDocument(bytes, {});
         QVERIFY2(read.index() == 0 && std::get<0>(read) == doc, bytes);
         QVERIFY2(!QRegularExpression("\\d{8}").match(bytes).hasMatch(), bytes); // as typed
-        for (TRistLoige *rl : std::initializer_list<TRistLoige *>{&rectangle, &ribbedSlab}) {
-            const TShapeInputs &in = rl == &rectangle ? doc.Rectangle : doc.RibbedSlab;
-            ApplyInputs(in, *rl);
-            QVERIFY(InputsOf(*rl) == in &&
-                    rl->AArmatuur.AsProv == BarArea(in.TensionCount, in.TensionD) &&
-                    rl->YArmatuur.AsProv == BarArea(in.CompressionCount, in.CompressionD));
-        }
+    }
+    TRistLoige rectangle;
+    TRPLRistLoige slab;
+    for (const TSectionDocument &in : {ValidDoc, doc}) {
+        ApplyInputs(in.Rectangle, rectangle);
+        ApplyInputs(in.RibbedSlab, slab);
+        QVERIFY(InputsOf(rectangle) == in.Rectangle && InputsOf(slab) == in.RibbedSlab);
+        QCOMPARE(slab.YArmatuur.AsProv, BarArea(in.RibbedSlab.CompressionCount, 6));
+        QCOMPARE(rectangle.AArmatuur.AsProv, BarArea(in.Rectangle.TensionCount, 32));
     }
 }
 
