@@ -431,18 +431,14 @@ void TWindowTest::randomUse()
                 QVERIFY2(!shown.contains("nan") && !shown.contains("inf"),
                          qPrintable(at + child->objectName() + " shows " + shown));
             }
-            const auto *slab = dynamic_cast<const TRPLRistLoige *>(&RL());
+            const TRistLoige &rl = RL();
+            const auto *slab = dynamic_cast<const TRPLRistLoige *>(&rl);
             QCOMPARE(W<QTabWidget>("RLPageControl")->currentIndex() * 2 + FForm->IsRibbedSlab(),
                      slab ? 3 : 0);
             // The flange's bound follows h when it is entered; h may shrink below it later.
-            const double value[] = {RL().h,
-                                    RL().b,
-                                    RL().Msd,
-                                    RL().a,
-                                    RL().ap,
-                                    slab ? slab->bw : 0,
-                                    slab ? slab->hf : 0},
-                         upper[] = {2, 2, 10000, RL().h / 2, RL().h / 2, 2, 2};
+            const double bw = slab ? slab->bw : 0, hf = slab ? slab->hf : 0;
+            const double value[] = {rl.h, rl.b, rl.Msd, rl.a, rl.ap, bw, hf},
+                         upper[] = {2, 2, 10000, rl.h / 2, rl.h / 2, 2, 2};
             for (int i = 0; i < 7; ++i)
                 QVERIFY2(value[i] >= 0 && value[i] <= upper[i] * (1 + 1e-9),
                          qPrintable(at + QString::number(value[i])));
