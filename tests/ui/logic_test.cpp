@@ -1,11 +1,10 @@
 // What the window decides and writes, without the window. Its decisions in plain values, as
 // tables: what a numeric field admits and reads, what leaving it does with its text, the
-// warnings with their bounds, what the bars must cover, the bar dialog's place. Section files:
+// warnings with their bounds, what the bars must cover. Section files:
 // what the window holds reads back bit for bit, every fault of a file is refused with a
 // message that says where, and a failed save keeps the old file. The calculation sheet read
 // back as a checker reads it: the window's figures with the user's separator, no word off the
 // page or on another, the drawing to its scale and its weights; the batch without a display.
-#include "armtabelform.h"
 #include "classes.h"
 #include "comproc.h"
 #include "inputfields.h"
@@ -77,7 +76,6 @@ private slots:
     void leavingAField();
     void warnings();
     void barsAsRequired();
-    void barDialogPlace();
     void fileRoundTrip();
     void fileRefused();
     void failedSave();
@@ -191,19 +189,6 @@ void TLogicTest::barsAsRequired()
         const TResultLines exact = DescribeResults(rl);
         QVERIFY(!exact.TensionShort && !exact.CompressionShort && !exact.CapacityShort);
     }
-}
-
-void TLogicTest::barDialogPlace()
-{
-    SetDecimalSeparator(QStringLiteral(","));
-    // The bar dialog where it was designed when it fits, else moved the least onto the screen.
-    for (auto [available, at] : {std::pair{QRect(0, 0, 1920, 1080), QPoint(353, 191)},
-                                 {{0, 0, 800, 600}, {212, 191}},
-                                 {{1920, 0, 1280, 1024}, {1920, 191}},
-                                 {{-1280, 0, 1280, 1024}, {-588, 191}},
-                                 {{0, 0, 500, 300}, {0, 0}},
-                                 {{0, 250, 1024, 500}, {353, 250}}})
-        QCOMPARE(PlaceOnScreen({353, 191, 588, 389}, available), at);
 }
 
 // Every length the window can store (mm typed with up to two decimals, over 1000) and every

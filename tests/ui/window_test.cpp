@@ -177,11 +177,11 @@ void TWindowTest::startsOnTheDefaultRectangle()
     QVERIFY(!Red("AstProvLabel") && !Red("AscProvLabel") && !Red("MRdLabel"));
     QVERIFY(W("YArmKlGroupBox")->isVisible() && W("AscValikButton")->isVisible());
     // A hint is a control's tooltip, status tip and accessible name; hovering shows it.
-    const QString hint = QStringLiteral("Arvutuslik paindemoment Msd (kNm)");
     QLineEdit *msd = Edit("MsdEdit");
-    QCOMPARE(msd->toolTip() + msd->statusTip() + msd->accessibleName(), hint + hint + hint);
     QTest::mouseMove(msd);
-    QTRY_COMPARE(FForm->statusBar()->currentMessage(), hint);
+    QTRY_COMPARE(msd->toolTip() + msd->statusTip() + msd->accessibleName() +
+                     FForm->statusBar()->currentMessage(),
+                 QStringLiteral("Arvutuslik paindemoment Msd (kNm)").repeated(4));
 }
 
 void TWindowTest::typedValuesAreCheckedAndStored()
