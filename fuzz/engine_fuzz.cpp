@@ -2,8 +2,7 @@
 // tiny, huge, negative and non-finite sizes, moments and covers, every class. A design either
 // fails (Calculate returns false, no figures left) or gives finite, non-negative areas with
 // flags that agree with them; the capacity of any bars is finite, and none without a design;
-// the drawing hands the surface only coordinates it can use. (That the area grows with the
-// moment is the section tests' property, over a grid.)
+// the drawing hands the surface only coordinates it can use.
 #include "canvas.h"
 #include "capacity.h"
 #include "classes.h"

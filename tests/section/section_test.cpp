@@ -1,9 +1,7 @@
-// Section design: worked examples as anchors, the edges of the method, and properties that
-// every design over a grid of sections must have (equilibrium, the limiting depth, flags that
-// agree with the areas, an area that grows steadily with the moment, chosen bars of exactly
-// the required areas carrying exactly the moment). Defaults: rectangle 400 x 500, slab flange
-// 600 x 100 on a 200 web, h 500, a 45, a' 40 (mm), C25/30, A500: A = 16.667 MPa, d = 0.455 m,
-// mulim = 0.37172, omegalim = 0.49349. Last, the drawings, probed pixel by pixel.
+// Section design: worked examples as anchors, the edges of the method, properties of every
+// design over a grid of sections, the capacity of chosen bars, and the drawings probed pixel
+// by pixel. Defaults: rectangle 400 x 500, slab flange 600 x 100 on a 200 web, h 500, a 45,
+// a' 40 (mm), C25/30, A500: A = 16.667 MPa, d = 0.455 m, mulim = 0.37172, omegalim = 0.49349.
 #include "capacity.h"
 #include "classes.h"
 #include "rplristloige.h"
@@ -103,11 +101,10 @@ TEST_F(Section, WorkedExamples)
 }
 
 // Every design is in equilibrium: the tension bars at fyd balance the concrete block and the
-// compression bars at fycd, their moment about the tension bars is Msd, and the block stays
-// within the limiting depth. The flags agree with the areas, As grows with the moment without
-// a jump across the limits, and bars of exactly the required areas carry exactly Msd, the
-// tension bars yielding. A rectangle is checked as a slab with bw = b and hf = h, and a slab
-// whose web is as wide as its flange designs as that rectangle.
+// compression bars at fycd, their moment about the tension bars is Msd, the block within the
+// limiting depth. The flags agree with the areas, As grows with the moment without a jump,
+// bars of exactly the required areas carry exactly Msd, the tension bars yielding, and a slab
+// whose web is as wide as its flange designs as the rectangle (checked as bw = b, hf = h).
 TEST_F(Section, EveryDesignIsInEquilibriumAndGrowsSteadily)
 {
     for (bool ribbed : {false, true})
@@ -230,9 +227,8 @@ TEST_F(Section, AssignCarriesEverythingADesignNeeds)
     BetKlassid->Items(9).Assign(source->BetKlass);
     ArmKlassid->Items(3).Assign(source->AArmKlass);
     ArmKlassid->Items(1).Assign(source->YArmKlass); // fycd 347.8, not the default 400
-    source->AArmatuur.Arv = 2;
-    source->YArmatuur.AsReq = 7.5;
-    source->YArmatuur.AsProv = 1.0;
+    std::tie(source->AArmatuur.Arv, source->YArmatuur.AsReq, source->YArmatuur.AsProv) =
+        std::tuple(2, 7.5, 1.0);
     ASSERT_TRUE(Design(*source) && source->NeedsCompressionSteel());
     Slab(source).AssignRPL(Slab(copy));
     EXPECT_EQ(copy->Asmin, source->rhomin * 0.2 * copy->d) << "bw comes after the design values";

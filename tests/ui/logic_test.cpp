@@ -1,10 +1,7 @@
-// What the window decides and writes, without the window. Its decisions in plain values, as
-// tables: what a numeric field admits and reads, what leaving it does with its text, the
-// warnings with their bounds, what the bars must cover. Section files:
-// what the window holds reads back bit for bit, every fault of a file is refused with a
-// message that says where, and a failed save keeps the old file. The calculation sheet read
-// back as a checker reads it: the window's figures with the user's separator, no word off the
-// page or on another, the drawing to its scale and its weights; the batch without a display.
+// What the window decides and writes, without the window: its decisions as tables of plain
+// values; section files read back bit for bit, refused with a message that says where, never
+// lost to a failed save; the calculation sheet as a checker reads it (the window's figures, no
+// word off the page or on another, the drawing to scale), and the batch without a display.
 #include "classes.h"
 #include "comproc.h"
 #include "inputfields.h"

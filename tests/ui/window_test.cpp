@@ -175,7 +175,6 @@ void TWindowTest::startsOnTheDefaultRectangle()
              Localized("500.0|400.0|550.00|45.0|40.0|fck = 25.0 MPa|fcd = 16.7 MPa|gc = 1.50|"
                        "alfa,cc = 1.00|fyk = 500.0 MPa|fyd = 434.78 MPa|gs = 1.15|Es = 200.0 GPa"));
     QVERIFY(!Red("AstProvLabel") && !Red("AscProvLabel") && !Red("MRdLabel"));
-    QVERIFY(W("YArmKlGroupBox")->isVisible() && W("AscValikButton")->isVisible());
     // A hint is a control's tooltip, status tip and accessible name; hovering shows it.
     QLineEdit *msd = Edit("MsdEdit");
     QTest::mouseMove(msd);
@@ -267,10 +266,10 @@ void TWindowTest::barDialogChoosesTheBars()
     ChooseBars("AsValikButton", 2, 4, Qt::Key_Return, [](QWidget *Dialog, QTableWidget *Grid) {
         auto *label = Child<QLabel>(Dialog, "Label2");
         auto at = [&] { return Grid->currentRow() * 100 + Grid->currentColumn(); };
-        QCOMPARE(Dialog->objectName(), QStringLiteral("ArmTabelForm"));
-        QCOMPARE(Grid->item(0, 0)->text() + Grid->item(0, 10)->text() + Grid->item(14, 0)->text() +
-                     Grid->item(8, 3)->text() + Grid->item(8, 2)->text(),
-                 Localized("D \\ Arv10409.42x 6.28"));
+        QCOMPARE(Dialog->objectName() + Grid->item(0, 0)->text() + Grid->item(0, 10)->text() +
+                     Grid->item(14, 0)->text() + Grid->item(8, 3)->text() +
+                     Grid->item(8, 2)->text(),
+                 Localized("ArmTabelFormD \\ Arv10409.42x 6.28"));
         QCOMPARE(at(), 1206);
         QCOMPARE(label->text(), Localized("As,req = 9.42 cm2, As,prov = 48.25 cm2"));
         QCOMPARE(Grid->horizontalScrollBar()->maximum() + Grid->verticalScrollBar()->maximum(), 0);
@@ -339,8 +338,8 @@ void TWindowTest::filesKeepTheWork()
     QVERIFY(!FForm->isWindowModified());
     // A broken file is refused with its reason and changes nothing.
     QFile broken(dir.filePath(QStringLiteral("katki.kordal")));
-    QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("{\"format\": 1}") > 0);
-    broken.close();
+    QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("{\"format\": 1}") > 0 &&
+            broken.flush());
     QVERIFY(!FForm->OpenFile(broken.fileName()));
     QVERIFY(Boxes.last().startsWith(QStringLiteral("katki.kordal: ")));
     // Changes dropped on purpose, and the saved state opened again: both shapes as saved.
@@ -404,10 +403,8 @@ void TWindowTest::randomUse()
                             Qt::Key_Down, Qt::Key_Return, Qt::Key_Escape};
     for (quint32 seed : {1u, 2u, 20261206u}) {
         QRandomGenerator random(seed);
-        Others = [&](QWidget *Dialog) { // the bar dialog: a few moves, OK or cancel
-            for (int i = random.bounded(6); i >= 0; --i)
-                QTest::keyClick(Child<QWidget>(Dialog, "ArmStringGrid"),
-                                keys[i ? random.bounded(6) : 4 + random.bounded(2)]);
+        Others = [&](QWidget *Dialog) { // the bar dialog: a key at a time till OK or cancel
+            QTest::keyClick(Child<QWidget>(Dialog, "ArmStringGrid"), keys[random.bounded(6)]);
         };
         FForm = std::make_unique<TMainKordalForm>();
         FForm->show();
