@@ -30,9 +30,7 @@
 template <typename T> T *Child(const QObject *Parent, const char *Name)
 {
     T *child = Parent->findChild<T *>(QLatin1String(Name));
-    if (!child)
-        qFatal("no child %s", Name);
-    return child;
+    return child ? child : (qFatal("no child %s", Name), nullptr);
 }
 
 // Clicks into the field, selects its text and types Text (points as the user's separator).
@@ -95,10 +93,7 @@ class TWindowTest : public QObject
             texts << W(name)->property("text").toString();
         return texts.join(QLatin1Char('|'));
     }
-    static bool Red(const QWidget *Widget)
-    {
-        return Widget->palette().color(QPalette::Window) == Qt::red;
-    }
+    static bool Red(const QWidget *W) { return W->palette().color(QPalette::Window) == Qt::red; }
     bool Red(const char *Name) const { return Red(W(Name)); }
     TRistLoige &RL() const { return FForm->CurrentSection(); }
     void Enter(const char *Name, const QString &Typed, Qt::Key Leave = Qt::Key_Tab)
@@ -190,10 +185,8 @@ void TWindowTest::typedValuesAreCheckedAndStored()
     QCOMPARE(Texts({"AstLabel"}), Localized("Arvutuslik tõmbearmatuur   As = 24.53 cm2"));
     QVERIFY(!W("AscLabel")->isVisible() && !W("YArmKlGroupBox")->isVisible());
     QStringList steps;
-    for (QWidget *w = W("hEdit"); steps.size() < 6; steps << w->objectName()) {
-        QTest::keyClick(w, Qt::Key_Return);
-        w = QApplication::focusWidget();
-    }
+    for (QWidget *w = W("hEdit"); steps.size() < 6; steps << w->objectName())
+        QTest::keyClick(w, Qt::Key_Return), w = QApplication::focusWidget();
     QCOMPARE(steps.join(' '), QStringLiteral("bEdit MsdEdit BetKlComboBox AArmKlComboBox aEdit "
                                              "qt_tabwidget_tabbar"));
     // Only digits, minus and the separator get in; the value is stored on leaving the field.
