@@ -18,9 +18,7 @@ namespace
 
 class Section : public testing::Test
 {
-protected:
-    void SetUp() override { ClassesInitialize(); }
-    void TearDown() override { ClassesFinalize(); }
+    TClassesScope Classes;
 };
 
 TRPLRistLoige &Slab(const std::unique_ptr<TRistLoige> &RL)

@@ -52,8 +52,8 @@ class TWindowTest : public QObject
 
     std::unique_ptr<TClassesScope> FClasses;
     std::unique_ptr<TMainKordalForm> FForm;
-    // Modal windows answered as they open: the next one expected, by its title; other message
-    // boxes with OK; anything else by Others, else closed and its title kept in Unexpected.
+    // Modal windows answered as they open, a message box's text kept in Boxes: the next one
+    // expected, by its title; other boxes with OK; others by Others, else closed as Unexpected.
     QTimer FWatch;
     QList<std::pair<QString, std::function<void(QWidget *)>>> FExpected;
     QStringList Boxes, Unexpected;
@@ -67,17 +67,17 @@ class TWindowTest : public QObject
         QWidget *modal = QApplication::activeModalWidget();
         if (!modal)
             return;
-        if (!FExpected.isEmpty() && modal->windowTitle() == FExpected.first().first) {
-            FExpected.takeFirst().second(modal);
-        } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (box)
             Boxes << box->text();
+        if (!FExpected.isEmpty() && modal->windowTitle() == FExpected.first().first)
+            FExpected.takeFirst().second(modal);
+        else if (box)
             QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-        } else if (Others) {
+        else if (Others)
             Others(modal);
-        } else {
-            Unexpected << modal->windowTitle();
-            modal->close();
-        }
+        else
+            Unexpected << modal->windowTitle(), modal->close();
     }
 
     template <typename T = QWidget> T *W(const char *Name) const
@@ -308,9 +308,8 @@ void TWindowTest::filesKeepTheWork()
         };
     };
     auto question = [this](const char *Answer) {
-        Expect(QString::fromUtf8("Salvestamata muudatused"), [this, Answer](QWidget *Box) {
-            Boxes << static_cast<QMessageBox *>(Box)->text();
-            for (QAbstractButton *button : static_cast<QMessageBox *>(Box)->buttons())
+        Expect(QString::fromUtf8("Salvestamata muudatused"), [Answer](QWidget *Box) {
+            for (QAbstractButton *button : Box->findChildren<QAbstractButton *>())
                 if (button->text() == QString::fromUtf8(Answer))
                     QTest::mouseClick(button, Qt::LeftButton);
         });
