@@ -225,15 +225,15 @@ TEST_F(Section, AssignCarriesEverythingADesignNeeds)
     BetKlassid->Items(9).Assign(source->BetKlass);
     ArmKlassid->Items(3).Assign(source->AArmKlass);
     ArmKlassid->Items(1).Assign(source->YArmKlass); // fycd 347.8, not the default 400
-    std::tie(source->AArmatuur.Arv, source->YArmatuur.AsReq, source->YArmatuur.AsProv) =
-        std::tuple(2, 7.5, 1.0);
+    TArmatuurid &bars = source->YArmatuur;
+    std::tie(source->AArmatuur.Arv, bars.D, bars.AsReq, bars.AsProv) = std::tuple(2, 12, 7.5, 1.0);
     ASSERT_TRUE(Design(*source) && source->NeedsCompressionSteel());
     Slab(source).AssignRPL(Slab(copy));
     EXPECT_EQ(copy->Asmin, source->rhomin * 0.2 * copy->d) << "bw comes after the design values";
     ASSERT_TRUE(Design(*copy));
     auto figures = [](const TRistLoige &RL) {
         return std::tuple(RL.As, RL.Asc, RL.Asmin, RL.Asmax, RL.d, RL.d2, RL.AArmatuur.Arv,
-                          RL.YArmatuur.AsReq, RL.YArmatuur.AsProv);
+                          RL.YArmatuur.D, RL.YArmatuur.AsReq, RL.YArmatuur.AsProv);
     };
     EXPECT_EQ(figures(*copy), figures(*source));
 }
