@@ -132,7 +132,7 @@ private slots:
     void initTestCase()
     {
         connect(&FWatch, &QTimer::timeout, this, &TWindowTest::AnswerModal);
-        FWatch.start(10);
+        FWatch.start(1);
     }
     void init()
     {
