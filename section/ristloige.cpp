@@ -18,13 +18,14 @@ template <typename... T> bool Finite(T... Values)
 }
 } // namespace
 
-TRistLoige::TRistLoige() : BetKlass(1), YArmKlass(1), AArmKlass(1)
+TRistLoige::TRistLoige() : BetKlass(1), YArmKlass(1), AArmKlass(1), RArmKlass(1)
 {
     if (!BetKlassid || !ArmKlassid)
         throw std::logic_error("TRistLoige: the class lists are not built yet");
     BetKlassid->Items(std::min(BetKlassid->Count, DefaultBetKlIndex)).Assign(BetKlass);
     ArmKlassid->Items(std::min(ArmKlassid->Count, DefaultYArmKlIndex)).Assign(YArmKlass);
     ArmKlassid->Items(std::min(ArmKlassid->Count, DefaultAArmKlIndex)).Assign(AArmKlass);
+    ArmKlassid->Items(std::min(ArmKlassid->Count, DefaultAArmKlIndex)).Assign(RArmKlass);
 
     AArmatuur.Arv = 6;
     AArmatuur.D = 32;
@@ -50,8 +51,11 @@ void TRistLoige::Assign(TRistLoige &Dest) const
     BetKlass.Assign(Dest.BetKlass);
     YArmKlass.Assign(Dest.YArmKlass);
     AArmKlass.Assign(Dest.AArmKlass);
+    RArmKlass.Assign(Dest.RArmKlass);
     AArmatuur.Assign(Dest.AArmatuur);
     YArmatuur.Assign(Dest.YArmatuur);
+    Dest.Kasutus = Kasutus;
+    Dest.Nihe = Nihe;
     Dest.CalcDesignValues();
 }
 

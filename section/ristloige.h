@@ -4,7 +4,7 @@
 // Inputs (metres, kNm):  b width, h height, a tension-bar centroid from the bottom face,
 //                        ap compression-bar centroid from the top face, Msd design moment.
 // Materials (own copies): BetKlass (alfacc, fcd, fctm), AArmKlass tension steel (fyk, fyd, Es),
-//                        YArmKlass compression steel (fycd).
+//                        YArmKlass compression steel (fycd), RArmKlass links (shear.h).
 //
 // CalcDesignValues:
 //   a, ap   := min(a, h/2), min(ap, h/2)
@@ -35,6 +35,8 @@
 #include "armklass.h"
 #include "betklass.h"
 #include "canvas.h"
+#include "serviceability.h"
+#include "shear.h"
 
 // Why the last Calculate could not design the section.
 enum class TDesignFault { None, Dimensions, Covers, Inputs };
@@ -47,8 +49,9 @@ public:
     TRistLoige(const TRistLoige &) = delete; // copies go through Assign
     TRistLoige &operator=(const TRistLoige &) = delete;
 
-    // Copies inputs, material classes and bar groups into Dest, then Dest derives its
-    // design values (its own CalcDesignValues). Results and extents are not copied.
+    // Copies inputs (the serviceability and shear ones too), material classes and bar groups
+    // into Dest, then Dest derives its design values (its own CalcDesignValues). Results and
+    // extents are not copied.
     virtual void Assign(TRistLoige &Dest) const;
     // The outline's bounding box in section coordinates (u right, v down from the top face).
     virtual void CalcExtent();
@@ -69,8 +72,11 @@ public:
     TBetKlass BetKlass;
     TArmKlass YArmKlass; // compression (top) bars
     TArmKlass AArmKlass; // tension (bottom) bars
+    TArmKlass RArmKlass; // links
     TArmatuurid YArmatuur;
     TArmatuurid AArmatuur;
+    TServiceInputs Kasutus; // serviceability inputs
+    TShearInputs Nihe;      // shear inputs
 
     double b = 0.0;   // width, m
     double h = 0.0;   // height, m

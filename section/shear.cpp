@@ -1,0 +1,8 @@
+#include "shear.h"
+
+#include "ristloige.h"
+
+TShear ShearOf(const TRistLoige &)
+{
+    return {};
+}
