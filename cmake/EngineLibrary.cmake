@@ -5,6 +5,7 @@
 function(kordal_engine_library name)
     add_library(${name} STATIC ${ARGN})
     target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+    kordal_layer_check(${name}) # no Qt module, no header of a higher layer
     # Deferred arguments are expanded when the call runs, so bake the name in now.
     cmake_language(EVAL CODE
         "cmake_language(DEFER DIRECTORY [[${CMAKE_SOURCE_DIR}]] CALL _kordal_check_engine [[${name}]])")

@@ -4,6 +4,7 @@
 // being 0, an optional exponent, nothing after) and reads what the C library reads.
 #include "comproc.h"
 #include "numformat.h"
+#include "numparse.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #include "inputfields.h"
 
-#include "comproc.h"
 #include "numformat.h"
+#include "numparse.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,0 +1,180 @@
+// The calculation sheet as a checker reads it (the window's figures, no word off the page or
+// on another, the drawing to scale), and the command line's batch without a display.
+#include "classes.h"
+#include "report.h"
+#include "rplristloige.h"
+#include "sectionfile.h"
+#include "support.h"
+
+#include <QDirIterator>
+#include <QPainter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace
+{
+QString PdfText(const QString &Pdf, const char *Mode = "-layout")
+{
+    QProcess tool;
+    tool.start(QStringLiteral("pdftotext"), {Mode, Pdf, "-"});
+    return tool.waitForFinished() ? QString::fromUtf8(tool.readAllStandardOutput()) : "";
+}
+// The bounding box of the red pixels: the tension bars.
+QRect Red(const QImage &Image)
+{
+    QRect red;
+    for (int y = 0; y < Image.height(); ++y)
+        for (int x = 0; x < Image.width(); ++x)
+            if (Image.pixel(x, y) == qRgb(255, 0, 0))
+                red |= QRect(x, y, 1, 1);
+    return red;
+}
+} // namespace
+
+class TSheetTest : public QObject
+{
+    Q_OBJECT
+    TClassesScope Classes;
+
+private slots:
+    void cleanup() { SetDecimalSeparator(QString()); }
+    void sheets();
+    void commandLine();
+};
+
+void TSheetTest::sheets()
+{
+    // Default sections with b, both covers and Msd changed where given (not -1), and the
+    // texts the window shows for them, hand-checked ("-": not there).
+    struct {
+        bool Ribbed;
+        double b, Cover, Msd;
+        int BarLength; // the tension bars drawn, pixels of 0.1 mm at 254 dpi, mid-page
+        const char *Expected;
+    } rows[] = {
+        {false, -1, -1, 550, 320,
+         "Ristkülikristlõige|h = 500.0 mm|b = 400.0 mm|a = 45.0 mm|a' = 40.0 mm|"
+         "Msd = 550.00 kNm|Betooni klass C25/30|Betoon C25/30|fck = 25.0 MPa|fcd = 16.7 MPa|"
+         "fctm = 2.56 MPa|alfa,cc = 1.00|gc = 1.50|fyk = 500.0 MPa|fyd = 434.78 MPa|"
+         "fycd = 400.00 MPa|Es = 200.0 GPa|gs = 1.15|As = 36.48 cm2|"
+         "As,min = 2.43 cm2, As,max = 80.00 cm2|As' = 2.23 cm2|mõõtkava 1:10|"
+         "λ = 0.8, η = 1, εcu3 = 0.0035|Fail: b.kordal|4. Ristlõige|"
+         "Valitud tõmbearmatuur: 6 x 32, As,prov = 48.25 cm2 piisab|Arvutuslik survearmatuur "
+         "As' = 2.23 cm2 Valitud survearmatuur: 4 x 16, As,prov = 8.04 cm2 piisab|Kandevõime "
+         "valitud armatuuriga MRd = 660.53 kNm, Msd/MRd = 0.83, tõmbearmatuur ei voola (x/d = "
+         "0.64) piisab"},
+        {true, -1, -1, 550, 160,
+         "Ribiplaatristlõige|h = 500.0 mm|b = 600.0 mm|hf = 100.0 mm|bw = 200.0 mm|"
+         "As = 33.85 cm2|As' = 1.41 cm2|As,max = 56.00 cm2|mõõtkava 1:10|MRd = 670.25 kNm, "
+         "Msd/MRd = 0.82, tõmbearmatuur ei voola (x/d = 0.65) piisab"},
+        {false, -1, -1, 12.5, 0, "Msd = 12.50 kNm|< As,min = 2.43|ei ole vajalik"},
+        {false, -1, -1, 2000, 0,
+         "As = 116.84 cm2 > As,max = 80.00 cm2|As' = 89.58 cm2 > As,max = 80.00 cm2|As,prov "
+         "= 48.25 cm2 ei piisa|As,prov = 8.04 cm2 ei piisa|Msd/MRd = 3.03, tõmbearmatuur ei "
+         "voola (x/d = 0.64) ei piisa"},
+        {false, -1, -1, -5, 0, "Msd = -5.00 kNm|kontrolli lähteandmeid|-cm2|-piisa"},
+        {true, 2, -1, 10000, 0, "b = 2000.0 mm|mõõtkava 1:20|As,prov = 48.25 cm2 ei piisa"},
+        {false, 0, -1, 550, 0,
+         "b = 0.0 mm|Ristlõiget ei saa arvutada: kontrolli mõõtmeid|-cm2|-4. Ristlõige|-piisa"},
+        {false, -1, 0.25, 550, 0,
+         "a' = 250.0 mm|kontrolli kaitsekihte|-cm2|mõõtkava 1:5|-survetsoon"}};
+    static const QRegularExpression word(
+        "xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\"");
+    const QDateTime when(QDate(2024, 5, 6), QTime(7, 8));
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("sheet.pdf");
+    for (const auto &row : rows) {
+        std::unique_ptr<TRistLoige> rl(row.Ribbed ? new TRPLRistLoige : new TRistLoige);
+        rl->Msd = row.Msd;
+        rl->b = row.b < 0 ? rl->b : row.b;
+        if (row.Cover >= 0)
+            rl->a = rl->ap = row.Cover;
+        rl->CalcDesignValues();
+        rl->Calculate();
+        QCOMPARE(WriteSheetPdf(pdf, *rl, "/x/b.kordal", when), QString());
+
+        const QString text = PdfText(pdf).simplified();
+        QVERIFY(text.contains("06.05.2024 07:08"));
+        for (QString e : QString::fromUtf8(row.Expected).split('|')) {
+            const bool absent = e.startsWith('-');
+            e = Localized(e.mid(absent)).simplified();
+            QVERIFY2(text.contains(e) != absent, qPrintable(e + "\n" + text));
+        }
+        QList<QRectF> words; // within the margins of A4 (595 x 842 pt), none on another
+        for (const auto &m : word.globalMatch(PdfText(pdf, "-bbox")))
+            words << QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                            QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
+        QVERIFY(words.size() > 60);
+        for (qsizetype i = 0; i < words.size(); ++i) {
+            QVERIFY(QRectF(56, 42, 497, 767).contains(words[i]));
+            for (qsizetype j = 0; j < i; ++j)
+                QVERIFY(!words[i].adjusted(.3, .3, -.3, -.3).intersects(words[j]));
+        }
+        if (!row.BarLength)
+            continue;
+        QImage image(2100, 2970, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        PaintSheet(painter, image.rect(), 254, *rl, {}, when);
+        painter.end();
+        const QRect red = Red(image);
+        QVERIFY(qAbs(red.width() - row.BarLength) <= 2 && qAbs(red.center().x() - 1075) <= 2);
+        QCOMPARE(red.height(), 11); // 3 pt: every weight in whole pixels, 3 x 254 / 72 rounded
+    }
+}
+
+// After --pdf: the sheets written, and the start of each line on standard error; the
+// exit status is 1 with such lines. The files given stay as they were.
+void TSheetTest::commandLine()
+{
+    const char *const rows[][3] = {
+        {"out good.kordal broken.kordal missing.kordal", "out/good.pdf",
+         "broken.kordal: not JSON|missing.kordal: "},
+        {"one.pdf good.kordal", "one.pdf", ""},
+        {"keep.pdf good.kordal broken.kordal", "", "good.kordal: keep.pdf: not a folder|broken"},
+        {"o good.kordal o/../good.kordal", "o/good.pdf", "good.kordal: o/good.pdf: not"},
+        {"/proc/k.pdf good.kordal", "", "good.kordal: k.pdf: "}};
+    const std::pair<const char *, QByteArray> files[] = {
+        {"good.kordal",
+         WriteSectionDocument({true, InputsOf(TRistLoige()), InputsOf(TRPLRistLoige())})},
+        {"broken.kordal", "{"},
+        {"keep.pdf", "keep"}};
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        env.remove(name);
+    for (const auto &[arguments, written, errors] : rows) {
+        QTemporaryDir dir;
+        for (const auto &[name, bytes] : files) {
+            QFile file(dir.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        }
+        env.insert("XDG_RUNTIME_DIR", dir.path()); // else Qt warns
+        QProcess kordal;
+        kordal.setProcessEnvironment(env);
+        kordal.setWorkingDirectory(dir.path());
+        kordal.start(KORDAL_EXE, QStringList{"--pdf"} + QString(arguments).split(' '));
+        QVERIFY(kordal.waitForFinished(60000));
+        QCOMPARE(kordal.exitCode(), *errors ? 1 : 0);
+        QStringList expected = QString(errors).split('|', Qt::SkipEmptyParts),
+                    said = QString(kordal.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
+        for (qsizetype i = 0; i < std::min(said.size(), expected.size()); ++i)
+            said[i].truncate(expected[i].size());
+        QCOMPARE(said, expected);
+        QStringList pdfs; // the sheets written, each of the shape its file shows
+        for (QDirIterator it(dir.path(), {"*.pdf"}, QDir::Files, QDirIterator::Subdirectories);
+             it.hasNext();)
+            if (const QString pdf = it.next(); !pdf.endsWith("/keep.pdf"))
+                pdfs << QDir(dir.path()).relativeFilePath(pdf) +
+                            (PdfText(pdf).contains("Ribiplaatristlõige") ? "" : " (wrong)");
+        QCOMPARE(pdfs, QString(written).split('|', Qt::SkipEmptyParts));
+        for (const auto &[name, bytes] : files) {
+            QFile kept(dir.filePath(name));
+            QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll() == bytes);
+        }
+    }
+}
+
+QTEST_MAIN(TSheetTest)
+#include "sheet_test.moc"
