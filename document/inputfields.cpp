@@ -37,6 +37,20 @@ const char *MessageOf(TQuantity Q)
         return "Ribi laius peaks olema arv: ";
     case TQuantity::Msd:
         return "Arvutuslik paindemoment peaks olema arv: ";
+    case TQuantity::Mk:
+        return "Karakteristlik paindemoment peaks olema arv: ";
+    case TQuantity::Mqp:
+        return "Kvaasipüsiv paindemoment peaks olema arv: ";
+    case TQuantity::Phi:
+        return "Roometegur peaks olema arv: ";
+    case TQuantity::dg:
+        return "Täitematerjali suurim tera peaks olema arv: ";
+    case TQuantity::Vsd:
+        return "Arvutuslik põikjõud peaks olema arv: ";
+    case TQuantity::Legs:
+        return "Harude arv peaks olema täisarv: ";
+    case TQuantity::s:
+        return "Rangide samm peaks olema arv: ";
     case TQuantity::a:
     case TQuantity::ap:
         break;
@@ -47,7 +61,8 @@ const char *MessageOf(TQuantity Q)
 
 bool TBounds::Contains(double Value) const
 {
-    return Value >= Lower - Slack(Lower) && Value <= Upper + Slack(Upper);
+    return Value >= Lower - Slack(Lower) && Value <= Upper + Slack(Upper) &&
+           (!Whole || Value == std::floor(Value));
 }
 
 TBounds BoundsOf(TQuantity Q, double HeightMm)
@@ -59,7 +74,18 @@ TBounds BoundsOf(TQuantity Q, double HeightMm)
     case TQuantity::ap:
         return {0.0, 0.5 * HeightMm};
     case TQuantity::Msd:
+    case TQuantity::Mk:
+    case TQuantity::Mqp:
+    case TQuantity::Vsd:
         return {0.0, 10000.0};
+    case TQuantity::Phi:
+        return {0.0, 6.0};
+    case TQuantity::dg:
+        return {4.0, 63.0};
+    case TQuantity::Legs:
+        return {1.0, 8.0, true};
+    case TQuantity::s:
+        return {20.0, 1000.0};
     case TQuantity::h:
     case TQuantity::b:
     case TQuantity::bw:
@@ -70,16 +96,39 @@ TBounds BoundsOf(TQuantity Q, double HeightMm)
 
 double ScaleOf(TQuantity Q)
 {
-    return Q == TQuantity::Msd ? 1.0 : 1000.0;
+    switch (Q) {
+    case TQuantity::Msd:
+    case TQuantity::Mk:
+    case TQuantity::Mqp:
+    case TQuantity::Phi:
+    case TQuantity::Vsd:
+    case TQuantity::Legs:
+        return 1.0;
+    default:
+        return 1000.0;
+    }
 }
 
 int DecimalsOf(TQuantity Q)
 {
-    return Q == TQuantity::Msd ? 2 : 1;
+    switch (Q) {
+    case TQuantity::Msd:
+    case TQuantity::Mk:
+    case TQuantity::Mqp:
+    case TQuantity::Vsd:
+        return 2;
+    case TQuantity::Legs:
+        return 0;
+    default:
+        return 1;
+    }
 }
 
 QString BoundsMessage(TQuantity Q, const TBounds &Bounds)
 {
+    if (Bounds.Whole)
+        return QString::fromUtf8(MessageOf(Q)) + FormatFloat(Bounds.Lower, 0) +
+               QStringLiteral("..") + FormatFloat(Bounds.Upper, 0);
     return QString::fromUtf8(MessageOf(Q)) + BoundText(Bounds.Lower) + QStringLiteral("..") +
            BoundText(Bounds.Upper);
 }

@@ -5,25 +5,30 @@
 
 #include <QString>
 
-// The quantities typed into the window. Lengths are in mm, the moment in kNm.
-enum class TQuantity { h, b, hf, bw, Msd, a, ap };
+// The quantities typed into the window. Lengths are in mm, moments in kNm, the shear force in
+// kN; the creep coefficient has no unit and the links' legs are a whole number.
+enum class TQuantity { h, b, hf, bw, Msd, a, ap, Mk, Mqp, Phi, dg, Vsd, Legs, s };
 
 struct TBounds {
     double Lower = 0.0;
     double Upper = 0.0;
+    bool Whole = false; // only whole numbers
     // True for a value within the bounds. A bound computed from another value (h/2 of
     // 500.1 mm is 250.0499... in binary) still admits the value it equals in decimal: the
-    // comparison allows 1e-9 of the bound, far below anything that can be typed.
+    // comparison allows 1e-9 of the bound, far below anything that can be typed. A Whole
+    // bound admits whole numbers only.
     bool Contains(double Value) const;
 };
 
 // The bounds of Q in display units. hf follows the section's height (0..h) and the covers
-// follow half of it (0..h/2); b, h and bw are 0..2000 mm, the moment 0..10000 kNm.
+// follow half of it (0..h/2); b, h and bw are 0..2000 mm, the moments 0..10000 kNm and so is
+// the shear force (kN); the creep coefficient 0..6, the aggregate 4..63 mm, the legs 1..8
+// and the links' spacing 20..1000 mm.
 TBounds BoundsOf(TQuantity Q, double HeightMm);
 
-// Display units per stored unit: 1000 for lengths (mm against the section's m), 1 for kNm.
+// Display units per stored unit: 1000 for lengths (mm against the section's m), 1 for the rest.
 double ScaleOf(TQuantity Q);
-// Decimals a field shows: 2 for the moment, 1 for lengths.
+// Decimals a field shows: 2 for forces and moments, none for the legs, 1 for the rest.
 int DecimalsOf(TQuantity Q);
 
 // The warning for a rejected value, e.g. "Ristlõike kõrgus peaks olema arv: 0.0..2000.0".

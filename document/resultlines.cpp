@@ -4,6 +4,8 @@
 #include "numformat.h"
 #include "ristloige.h"
 
+#include <cmath>
+
 namespace
 {
 QString BarsText(const char *Layer, const TArmatuurid &Bars)
@@ -24,6 +26,96 @@ QString NotDesignableText(TDesignFault Fault)
         break;
     }
     return QString::fromUtf8("Ristlõiget ei saa arvutada: kontrolli lähteandmeid");
+}
+
+// The sign of an unrounded comparison against a limit that passes when it is met.
+const char *AtMost(bool Ok)
+{
+    return Ok ? "≤" : ">";
+}
+
+// A limit with one decimal, or two where the second is not zero (0.45 x 25 = 11.25).
+QString LimitText(double Limit)
+{
+    const double hundredths = std::round(Limit * 100);
+    return FormatFloat(Limit, std::fmod(hundredths, 10) != 0 ? 2 : 1);
+}
+
+// A length typed with one decimal, without it when whole (200 mm, 187.5 mm).
+QString LengthText(double Mm)
+{
+    return FormatFloat(Mm, Mm == std::round(Mm) ? 0 : 1);
+}
+
+QString FitText(const char *Layer, const TBarFit &Fit)
+{
+    if (Fit.Count <= 1)
+        return QString::fromUtf8(Layer) + QStringLiteral(" 1 varras");
+    return QString::fromUtf8(Layer) + Format(" %.1f mm ", {Fit.Gap}) +
+           QString::fromUtf8(Fit.Fits ? "≥" : "<") + Format(" %.1f mm", {Fit.GapNeeded});
+}
+
+void DescribeService(const TRistLoige &RL, TResultLines &Lines)
+{
+    const TServiceability s = ServiceabilityOf(RL);
+    Lines.ServiceShown = s.Valid;
+    if (!s.Valid)
+        return;
+    Lines.Gap = QString::fromUtf8("Varraste vaba vahe   ") + FitText("tõmbes", s.Tension);
+    if (s.CompressionShown)
+        Lines.Gap += QStringLiteral(",  ") + FitText("survel", s.Compression);
+    Lines.GapShort = !s.Tension.Fits || (s.CompressionShown && !s.Compression.Fits);
+
+    Lines.Stress = Format("Pinged   σc = %.1f MPa", {s.Characteristic.SigmaC});
+    if (s.SigmaCLimited)
+        Lines.Stress += QLatin1Char(' ') + QString::fromUtf8(AtMost(s.SigmaCOk)) +
+                        QLatin1Char(' ') + LimitText(s.SigmaCLimit) + QStringLiteral(" MPa");
+    Lines.Stress += Format(",  σs = %.1f MPa ", {s.Characteristic.SigmaS}) +
+                    QString::fromUtf8(AtMost(s.SigmaSOk)) + QLatin1Char(' ') +
+                    LimitText(s.SigmaSLimit) +
+                    Format(" MPa,  σc,qp = %.1f MPa ", {s.QuasiPermanent.SigmaC}) +
+                    QString::fromUtf8(AtMost(s.SigmaCQpOk)) + QLatin1Char(' ') +
+                    LimitText(s.SigmaCQpLimit) + QStringLiteral(" MPa");
+    Lines.StressShort = !s.SigmaCOk || !s.SigmaSOk || !s.SigmaCQpOk;
+
+    if (s.Cracked) {
+        Lines.Crack = Format("Pragude laius   wk = %.2f mm ", {s.Wk}) +
+                      QString::fromUtf8(AtMost(s.WkOk)) +
+                      Format(" %.2f mm  (sr,max = %.0f mm,  σs,qp = %.1f MPa)",
+                             {s.WMax, s.SrMax, s.QuasiPermanent.SigmaS});
+        Lines.CrackShort = !s.WkOk;
+    } else {
+        Lines.Crack = Format("Pragude laius   pragusid ei teki (Mqp = %.2f ≤ Mcr = %.2f kNm)",
+                             {RL.Kasutus.Mqp, s.Mcr});
+    }
+}
+
+void DescribeShear(const TRistLoige &RL, TResultLines &Lines)
+{
+    const TShear v = ShearOf(RL);
+    Lines.ShearShown = v.Valid;
+    if (!v.Valid)
+        return;
+    Lines.ShearConcrete =
+        Format("Betooni nihkekandevõime   VRd,c = %.2f kN,  ", {v.VRdc}) +
+        QString::fromUtf8(v.LinksNeeded ? "vaja põikarmatuuri" : "piisab miinimumist");
+    const TShearInputs &in = RL.Nihe;
+    Lines.Links =
+        Format("Valitud rangid: ø%d, n = %d, s = ", {in.LinkD, static_cast<int>(in.Legs)}) +
+        LengthText(in.s * 1000) + Format(" mm, Asw/s = %.2f cm2/m", {v.AswProv});
+    if (v.WebTooSmall) {
+        Lines.LinksRequired =
+            Format("Ristlõige on nihkele liiga väike: Vsd > VRd,max = %.2f kN", {v.VRdMaxAtOne});
+        Lines.LinksRequiredShort = Lines.LinksShort = true;
+        return;
+    }
+    Lines.LinksRequired =
+        Format("Vajalik põikarmatuur   Asw/s = %.2f cm2/m,  cotθ = %.2f,  VRd,max = %.2f kN",
+               {v.AswReq, v.CotTheta, v.VRdMax});
+    Lines.Links += Format(",  VRd,s = %.2f kN", {v.VRds});
+    if (!v.SpacingOk)
+        Lines.Links += Format(",  s > 0.75d = %.0f mm", {v.SlMax});
+    Lines.LinksShort = !v.LinksOk || !v.SpacingOk;
 }
 } // namespace
 
@@ -62,5 +154,18 @@ TResultLines DescribeResults(const TRistLoige &RL)
             lines.Capacity += Format(",  tõmbearmatuur ei voola (x/d = %.2f)", {capacity.xOverD});
         lines.CapacityShort = capacity.Utilisation > 1;
     }
+    DescribeService(RL, lines);
+    DescribeShear(RL, lines);
     return lines;
+}
+
+QString BarFitProblem(const TRistLoige &RL, bool Compression, int Count, int D)
+{
+    const TRistLoige::TCompressedOutline outline = RL.CompressedOutline();
+    const TBarFit fit = Compression ? BarFit(Count, D, RL.b, RL.ap, RL.Kasutus.dg)
+                                    : BarFit(Count, D, outline.Below, RL.a, RL.Kasutus.dg);
+    if (fit.Fits)
+        return {};
+    return QString::fromUtf8("ei mahu ühte ritta: vaba vahe ") +
+           Format("%.1f mm < %.1f mm", {fit.Gap, fit.GapNeeded});
 }

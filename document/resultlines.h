@@ -24,7 +24,22 @@ struct TResultLines {
     bool CapacityShown = false;
     QString Capacity;
     bool CapacityShort = false;
+    // Serviceability of the chosen bars, shown with the capacity: whether each layer fits in
+    // one row, the service stresses, the crack width. Short when a limit is broken.
+    bool ServiceShown = false;
+    QString Gap, Stress, Crack;
+    bool GapShort = false, StressShort = false, CrackShort = false;
+    // Shear, while a design exists: the concrete's resistance (never short), the links needed
+    // or that the web is too small, the links chosen.
+    bool ShearShown = false;
+    QString ShearConcrete, LinksRequired, Links;
+    bool LinksRequiredShort = false, LinksShort = false;
 };
 
 // The results of the section's last Calculate (its Fault says whether it designed).
 TResultLines DescribeResults(const TRistLoige &RL);
+
+// "ei mahu ühte ritta: vaba vahe 30.0 mm < 32.0 mm" for Count bars of D mm that do not fit in
+// one row of RL's layer (Compression: the top bars across b, else the bottom ones across the
+// tension face); empty when they fit.
+QString BarFitProblem(const TRistLoige &RL, bool Compression, int Count, int D);
