@@ -2,6 +2,8 @@
 
 #include "ristloige.h"
 
+#include <cmath>
+
 TBarFit BarFit(int, int, double, double, double)
 {
     return {};
@@ -10,4 +12,9 @@ TBarFit BarFit(int, int, double, double, double)
 TServiceability ServiceabilityOf(const TRistLoige &)
 {
     return {};
+}
+
+double SecantModulus(double fck)
+{
+    return 22 * std::pow((fck + 8) / 10, 0.3);
 }

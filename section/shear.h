@@ -26,7 +26,7 @@ class TRistLoige;
 struct TShearInputs {
     double Vsd = 200.0; // design shear force, kN
     int LinkD = 8;      // link diameter, mm
-    int Legs = 2;       // legs of a link across the section
+    double Legs = 2.0;  // legs of a link across the section, a whole number
     double s = 0.2;     // link spacing along the beam, m (as the section's other lengths)
     bool operator==(const TShearInputs &) const = default;
 };
