@@ -1,5 +1,5 @@
 // Time of one design, CalcDesignValues + Calculate, on each path of both sections, and of the
-// capacity check of the chosen bars on a designed section.
+// capacity check of the chosen bars and the shear design on a designed section.
 #include "capacity.h"
 #include "classes.h"
 #include "rplristloige.h"
@@ -52,6 +52,23 @@ void Capacity(benchmark::State &State, bool Ribbed, double Msd)
     }
 }
 
+// The default sections, bars and links at a shear force: the rectangle's 200 kN needs links at
+// cot theta 2.5, the slab's 300 kN a steeper strut.
+void Shear(benchmark::State &State, bool Ribbed, double Vsd)
+{
+    TClassesScope classes;
+    TRistLoige rectangle;
+    TRPLRistLoige slab;
+    TRistLoige &section = Ribbed ? slab : rectangle;
+    section.Nihe.Vsd = Vsd;
+    section.CalcDesignValues();
+    section.Calculate();
+    for (auto _ : State) {
+        benchmark::DoNotOptimize(section.Nihe);
+        benchmark::DoNotOptimize(ShearOf(section));
+    }
+}
+
 BENCHMARK_CAPTURE(Rectangle, single_400kNm, 400.0);
 BENCHMARK_CAPTURE(Rectangle, compression_550kNm, 550.0);
 BENCHMARK_CAPTURE(RibbedSlab, flange_300kNm, 300.0, 0.1);
@@ -62,6 +79,8 @@ BENCHMARK_CAPTURE(Capacity, rectangle_400kNm, false, 400.0);
 BENCHMARK_CAPTURE(Capacity, rectangle_compression_550kNm, false, 550.0);
 BENCHMARK_CAPTURE(Capacity, slab_web_450kNm, true, 450.0);
 BENCHMARK_CAPTURE(Capacity, slab_web_compression_550kNm, true, 550.0);
+BENCHMARK_CAPTURE(Shear, rectangle_200kN, false, 200.0);
+BENCHMARK_CAPTURE(Shear, slab_steeper_strut_300kN, true, 300.0);
 
 } // namespace
 

@@ -159,6 +159,12 @@ TResultLines DescribeResults(const TRistLoige &RL)
     return lines;
 }
 
+QString ModuliText(const TRistLoige &RL)
+{
+    const double ecm = SecantModulus(RL.BetKlass.fck);
+    return Format("Ecm = %.1f GPa,  Ec,eff = %.1f GPa", {ecm, ecm / (1 + RL.Kasutus.Phi)});
+}
+
 QString BarFitProblem(const TRistLoige &RL, bool Compression, int Count, int D)
 {
     const TRistLoige::TCompressedOutline outline = RL.CompressedOutline();

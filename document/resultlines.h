@@ -39,6 +39,10 @@ struct TResultLines {
 // The results of the section's last Calculate (its Fault says whether it designed).
 TResultLines DescribeResults(const TRistLoige &RL);
 
+// "Ecm = 31.5 GPa,  Ec,eff = 10.5 GPa": the concrete's secant modulus and its effective
+// modulus with RL's creep coefficient.
+QString ModuliText(const TRistLoige &RL);
+
 // "ei mahu ühte ritta: vaba vahe 30.0 mm < 32.0 mm" for Count bars of D mm that do not fit in
 // one row of RL's layer (Compression: the top bars across b, else the bottom ones across the
 // tension face); empty when they fit.

@@ -49,6 +49,9 @@ struct TServiceInputs {
     bool operator==(const TServiceInputs &) const = default;
 };
 
+// Ecm = 22 ((fck + 8) / 10)^0.3, GPa (Table 3.1), of fck in MPa.
+double SecantModulus(double fck);
+
 // One layer of bars across a width.
 struct TBarFit {
     int Count = 0;          // bars in the layer

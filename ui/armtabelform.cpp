@@ -1,6 +1,7 @@
 #include "armtabelform.h"
 
 #include "numformat.h"
+#include "resultlines.h"
 #include "ristloige.h"
 #include "ui_armtabelform.h"
 
@@ -126,6 +127,12 @@ void TArmTabelForm::FormCreate()
                 IsShort(Armatuur.AsReq, Area) ? Format("x %.2f", {Area}) : Format("%.2f", {Area}));
             Item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             Item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            // Bars that cannot be placed in one row stay choosable, greyed, saying why.
+            const QString Misfit = BarFitProblem(RL, ArmValik == 1, j, ArmDiameetrid[r - 1]);
+            if (!Misfit.isEmpty()) {
+                Item->setForeground(Pal.color(QPalette::Disabled, QPalette::Text));
+                Item->setToolTip(Misfit);
+            }
             Grid->setItem(r, j, Item);
         }
     }

@@ -5,7 +5,8 @@
 // chosen by ArmValik. Every move of the grid's current cell, by mouse or keys, takes the
 // count and diameter from the cell and shows the provided area against the required one.
 // OK copies the working group back into the section; any other way of closing leaves the
-// section untouched. The caller refreshes its results either way.
+// section untouched. The caller refreshes its results either way. A cell whose bars do not
+// fit in one row of the layer is greyed, with the reason as its tooltip.
 //
 // The section is passed in rather than taken from the main window, so the dialog can be
 // built and tested on a section of its own.

@@ -18,7 +18,9 @@
 #include <QScreen>
 #include <QShowEvent>
 
+#include <algorithm>
 #include <string>
+#include <tuple>
 
 TMainKordalForm *MainKordalForm = nullptr;
 
@@ -128,6 +130,13 @@ void TMainKordalForm::FillClassComboBoxes()
     FillClassComboBox(ui->BetKlComboBox, *BetKlassid, MinBetKlIndex, RL->BetKlass.Name);
     FillClassComboBox(ui->YArmKlComboBox, *ArmKlassid, 1, RL->YArmKlass.Name);
     FillClassComboBox(ui->AArmKlComboBox, *ArmKlassid, 1, RL->AArmKlass.Name);
+    FillClassComboBox(ui->RangKlComboBox, *ArmKlassid, 1, RL->RArmKlass.Name);
+    ui->KeskkondComboBox->clear();
+    for (const char *name : ExposureNames)
+        ui->KeskkondComboBox->addItem(QString::fromUtf8(name));
+    ui->RangDComboBox->clear();
+    for (int d : LinkDiameters)
+        ui->RangDComboBox->addItem(QString::number(d));
 }
 
 // Menu and buttons --------------------------------------------------------------------------
@@ -230,6 +239,27 @@ void TMainKordalForm::SetRLValues()
         ui->hfEdit->setText(Format("%.1f", {rpl.hf * 1000}));
         ui->bwEdit->setText(Format("%.1f", {rpl.bw * 1000}));
     }
+    SetServiceValues();
+}
+
+void TMainKordalForm::SetServiceValues()
+{
+    const TServiceInputs &service = RL->Kasutus;
+    const TShearInputs &shear = RL->Nihe;
+    ui->MkEdit->setText(Format("%.2f", {service.Mk}));
+    ui->MqpEdit->setText(Format("%.2f", {service.Mqp}));
+    ui->KeskkondComboBox->setCurrentIndex(static_cast<int>(service.Exposure));
+    ui->FiEdit->setText(Format("%.1f", {service.Phi}));
+    ui->DgEdit->setText(Format("%.1f", {service.dg * 1000}));
+    SetCaption(ui->EcmLabel, ModuliText(*RL));
+    ui->VsdEdit->setText(Format("%.2f", {shear.Vsd}));
+    SelectClass(ui->RangKlComboBox, *ArmKlassid, 1, RL->RArmKlass.Name);
+    const auto diameter =
+        std::find(std::begin(LinkDiameters), std::end(LinkDiameters), shear.LinkD);
+    if (diameter != std::end(LinkDiameters))
+        ui->RangDComboBox->setCurrentIndex(static_cast<int>(diameter - std::begin(LinkDiameters)));
+    ui->RangHaradEdit->setText(Format("%.0f", {shear.Legs}));
+    ui->RangSammEdit->setText(Format("%.1f", {shear.s * 1000}));
 }
 
 void TMainKordalForm::SetResults()
@@ -254,6 +284,18 @@ void TMainKordalForm::SetResults()
     ui->MRdLabel->setVisible(lines.CapacityShown);
     SetCaption(ui->MRdLabel, lines.Capacity);
     SetShortfall(ui->MRdLabel, lines.CapacityShort);
+    const std::tuple<QLabel *, bool, QString, bool> checks[] = {
+        {ui->VaheLabel, lines.ServiceShown, lines.Gap, lines.GapShort},
+        {ui->PingeLabel, lines.ServiceShown, lines.Stress, lines.StressShort},
+        {ui->PraguLabel, lines.ServiceShown, lines.Crack, lines.CrackShort},
+        {ui->VRdcLabel, lines.ShearShown, lines.ShearConcrete, false},
+        {ui->AswLabel, lines.ShearShown, lines.LinksRequired, lines.LinksRequiredShort},
+        {ui->RangLabel, lines.ShearShown, lines.Links, lines.LinksShort}};
+    for (const auto &[label, shown, text, shortfall] : checks) {
+        label->setVisible(shown);
+        SetCaption(label, text);
+        SetShortfall(label, shortfall);
+    }
     ImageCreate();
     UpdateTitle();
 }

@@ -41,6 +41,7 @@ public:
     void SetYValues();
     void SetAValues();
     void SetRLValues();
+    void SetServiceValues(); // the serviceability and shear inputs, and the moduli
     void SetResults();
     void ImageCreate();
     void ImagePaint();
@@ -129,13 +130,21 @@ private:
     bool BetKlComboBoxKeyPress(int Key);
     bool AArmKlComboBoxKeyPress(int Key);
     bool YArmKlComboBoxKeyPress(int Key);
+    // The serviceability and shear fields: one filter, exit and Enter for each row of the
+    // field table, and their lists (exposure class, link class, link diameter).
+    template <int Field> void FieldChange();
+    template <int Field> void FieldExit();
+    template <int Field> bool FieldKeyPress(int Key);
+    void KeskkondComboBoxChange();
+    void RangKlComboBoxChange();
+    void RangDComboBoxChange();
     // The shape switch: by the page tabs (saves the shape left), by the menu (saves nothing).
     void RLPageControlChange();
     void RKrlItemClick();
     void RPLrlItemClick();
 
     struct TNumField; // a row of the field table
-    static constexpr int NumFieldCount = 9;
+    static constexpr int NumFieldCount = 16;
     static const TNumField &NumField(int Field);
     void NumEditExit(int Field);
     bool MoveFocusOnEnter(int Key, QWidget *Next);

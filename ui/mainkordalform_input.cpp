@@ -1,5 +1,5 @@
-// Input handling of the main window: the nine numeric fields (filter, check on exit, Enter),
-// the three class boxes and the switch between the rectangle and the ribbed slab.
+// Input handling of the main window: the numeric fields (filter, check on exit, Enter), the
+// class and list boxes and the switch between the rectangle and the ribbed slab.
 //
 // A field's text reaches RL only when the focus passes from the field to another control of
 // the window. The window losing activation (to the warning box, a menu, another program)
@@ -42,7 +42,24 @@ TRPLRistLoige *AsRibbedSlab(TRistLoige &RL)
     return dynamic_cast<TRPLRistLoige *>(&RL);
 }
 
-enum : int { hField, bField, hRPLField, bRPLField, hfField, bwField, MsdField, aField, apField };
+enum : int {
+    hField,
+    bField,
+    hRPLField,
+    bRPLField,
+    hfField,
+    bwField,
+    MsdField,
+    aField,
+    apField,
+    MkField,
+    MqpField,
+    FiField,
+    DgField,
+    VsdField,
+    HaradField,
+    SammField
+};
 } // namespace
 
 const TMainKordalForm::TNumField &TMainKordalForm::NumField(int Field)
@@ -79,6 +96,27 @@ const TMainKordalForm::TNumField &TMainKordalForm::NumField(int Field)
          &TForm::aEditChange, &TForm::aEditExit, &TForm::aEditKeyPress},
         {&Ui::TMainKordalForm::apEdit, TPage::Both, Q::ap, [](TRistLoige &RL) { return &RL.ap; },
          &TForm::apEditChange, &TForm::apEditExit, &TForm::apEditKeyPress},
+        {&Ui::TMainKordalForm::MkEdit, TPage::Both, Q::Mk,
+         [](TRistLoige &RL) { return &RL.Kasutus.Mk; }, &TForm::FieldChange<MkField>,
+         &TForm::FieldExit<MkField>, &TForm::FieldKeyPress<MkField>},
+        {&Ui::TMainKordalForm::MqpEdit, TPage::Both, Q::Mqp,
+         [](TRistLoige &RL) { return &RL.Kasutus.Mqp; }, &TForm::FieldChange<MqpField>,
+         &TForm::FieldExit<MqpField>, &TForm::FieldKeyPress<MqpField>},
+        {&Ui::TMainKordalForm::FiEdit, TPage::Both, Q::Phi,
+         [](TRistLoige &RL) { return &RL.Kasutus.Phi; }, &TForm::FieldChange<FiField>,
+         &TForm::FieldExit<FiField>, &TForm::FieldKeyPress<FiField>},
+        {&Ui::TMainKordalForm::DgEdit, TPage::Both, Q::dg,
+         [](TRistLoige &RL) { return &RL.Kasutus.dg; }, &TForm::FieldChange<DgField>,
+         &TForm::FieldExit<DgField>, &TForm::FieldKeyPress<DgField>},
+        {&Ui::TMainKordalForm::VsdEdit, TPage::Both, Q::Vsd,
+         [](TRistLoige &RL) { return &RL.Nihe.Vsd; }, &TForm::FieldChange<VsdField>,
+         &TForm::FieldExit<VsdField>, &TForm::FieldKeyPress<VsdField>},
+        {&Ui::TMainKordalForm::RangHaradEdit, TPage::Both, Q::Legs,
+         [](TRistLoige &RL) { return &RL.Nihe.Legs; }, &TForm::FieldChange<HaradField>,
+         &TForm::FieldExit<HaradField>, &TForm::FieldKeyPress<HaradField>},
+        {&Ui::TMainKordalForm::RangSammEdit, TPage::Both, Q::s,
+         [](TRistLoige &RL) { return &RL.Nihe.s; }, &TForm::FieldChange<SammField>,
+         &TForm::FieldExit<SammField>, &TForm::FieldKeyPress<SammField>},
     }};
     return fields.at(static_cast<std::size_t>(Field));
 }
@@ -116,7 +154,8 @@ void TMainKordalForm::createInputConnections()
     }
 
     // Drop-down lists that cannot be typed into: every change is a list entry.
-    for (QComboBox *box : {ui->BetKlComboBox, ui->AArmKlComboBox, ui->YArmKlComboBox}) {
+    for (QComboBox *box : {ui->BetKlComboBox, ui->AArmKlComboBox, ui->YArmKlComboBox,
+                           ui->KeskkondComboBox, ui->RangKlComboBox, ui->RangDComboBox}) {
         box->setEditable(false);
         box->installEventFilter(this);
     }
@@ -124,6 +163,10 @@ void TMainKordalForm::createInputConnections()
     connect(ui->BetKlComboBox, &QComboBox::activated, context, [this] { BetKlComboBoxChange(); });
     connect(ui->AArmKlComboBox, &QComboBox::activated, context, [this] { AArmKlComboBoxChange(); });
     connect(ui->YArmKlComboBox, &QComboBox::activated, context, [this] { YArmKlComboBoxChange(); });
+    connect(ui->KeskkondComboBox, &QComboBox::activated, context,
+            [this] { KeskkondComboBoxChange(); });
+    connect(ui->RangKlComboBox, &QComboBox::activated, context, [this] { RangKlComboBoxChange(); });
+    connect(ui->RangDComboBox, &QComboBox::activated, context, [this] { RangDComboBoxChange(); });
 
     // A click on a tab takes the focus, as any other control does, so the field being left
     // is checked and stored before its shape is saved.
@@ -154,6 +197,13 @@ bool TMainKordalForm::eventFilter(QObject *Watched, QEvent *Event)
             return AArmKlComboBoxKeyPress(key);
         if (Watched == ui->YArmKlComboBox)
             return YArmKlComboBoxKeyPress(key);
+        // The lists of the serviceability and shear groups step on as their fields do.
+        if (Watched == ui->KeskkondComboBox)
+            return MoveFocusOnEnter(key, ui->FiEdit);
+        if (Watched == ui->RangKlComboBox)
+            return MoveFocusOnEnter(key, ui->RangDComboBox);
+        if (Watched == ui->RangDComboBox)
+            return MoveFocusOnEnter(key, ui->RangHaradEdit);
         return QMainWindow::eventFilter(Watched, Event);
     }
 
@@ -347,12 +397,52 @@ bool TMainKordalForm::aEditKeyPress(int Key)
     // before the new cover is stored. They are shown exactly then, unless the section cannot
     // be designed at all; a hidden box cannot take the focus.
     const bool compression = RL->NeedsCompressionSteel() && !ui->YArmKlGroupBox->isHidden();
-    return MoveFocusOnEnter(Key, compression ? static_cast<QWidget *>(ui->YArmKlComboBox)
-                                             : ui->RLPageControl);
+    return MoveFocusOnEnter(Key,
+                            compression ? static_cast<QWidget *>(ui->YArmKlComboBox) : ui->MkEdit);
 }
 bool TMainKordalForm::apEditKeyPress(int Key)
 {
-    return MoveFocusOnEnter(Key, ui->RLPageControl);
+    return MoveFocusOnEnter(Key, ui->MkEdit);
+}
+
+template <int Field> void TMainKordalForm::FieldChange()
+{
+    FilterNumEdit(ui.get()->*NumField(Field).Edit);
+}
+
+template <int Field> void TMainKordalForm::FieldExit()
+{
+    NumEditExit(Field);
+}
+
+// Mk, Mqp, the exposure class, φ, dg, then the shear group, and from its last field to the
+// page control.
+template <int Field> bool TMainKordalForm::FieldKeyPress(int Key)
+{
+    QWidget *next = ui->RLPageControl;
+    switch (Field) {
+    case MkField:
+        next = ui->MqpEdit;
+        break;
+    case MqpField:
+        next = ui->KeskkondComboBox;
+        break;
+    case FiField:
+        next = ui->DgEdit;
+        break;
+    case DgField:
+        next = ui->VsdEdit;
+        break;
+    case VsdField:
+        next = ui->RangKlComboBox;
+        break;
+    case HaradField:
+        next = ui->RangSammEdit;
+        break;
+    default:
+        break;
+    }
+    return MoveFocusOnEnter(Key, next);
 }
 bool TMainKordalForm::BetKlComboBoxKeyPress(int Key)
 {
@@ -402,6 +492,35 @@ void TMainKordalForm::YArmKlComboBoxChange()
     ArmKlassid->Items(item).Assign(RL->YArmKlass);
     RL->CalcDesignValues();
     SetYValues();
+    SetResults();
+}
+
+// The serviceability and shear lists: the exposure class by its place in ExposureNames, the
+// link class as the steel boxes take theirs, the diameter from LinkDiameters.
+void TMainKordalForm::KeskkondComboBoxChange()
+{
+    const int item = ui->KeskkondComboBox->currentIndex();
+    if (item < 0 || item >= static_cast<int>(ExposureNames.size()))
+        return;
+    RL->Kasutus.Exposure = static_cast<TExposure>(item);
+    SetResults();
+}
+
+void TMainKordalForm::RangKlComboBoxChange()
+{
+    const int item = ui->RangKlComboBox->currentIndex() + 1;
+    if (item < 1 || item > ArmKlassid->Count)
+        return;
+    ArmKlassid->Items(item).Assign(RL->RArmKlass);
+    SetResults();
+}
+
+void TMainKordalForm::RangDComboBoxChange()
+{
+    const int item = ui->RangDComboBox->currentIndex();
+    if (item < 0 || item >= static_cast<int>(std::size(LinkDiameters)))
+        return;
+    RL->Nihe.LinkD = LinkDiameters[item];
     SetResults();
 }
 

@@ -170,6 +170,22 @@ void TWindowTest::startsOnTheDefaultRectangle()
              Localized("500.0|400.0|550.00|45.0|40.0|fck = 25.0 MPa|fcd = 16.7 MPa|gc = 1.50|"
                        "alfa,cc = 1.00|fyk = 500.0 MPa|fyd = 434.78 MPa|gs = 1.15|Es = 200.0 GPa"));
     QVERIFY(!Red("AstProvLabel") && !Red("AscProvLabel") && !Red("MRdLabel"));
+    // Serviceability and shear of the default bars and links, worked in the engine's tests.
+    QCOMPARE(Texts({"EcmLabel", "VaheLabel", "PingeLabel", "PraguLabel", "VRdcLabel", "AswLabel",
+                    "RangLabel"}),
+             Localized("Ecm = 31.5 GPa,  Ec,eff = 10.5 GPa|Varraste vaba vahe   tõmbes 30.0 mm "
+                       "< 32.0 mm,  survel 90.7 mm ≥ 21.0 mm|Pinged   σc = 24.3 MPa,  σs = 211.0 "
+                       "MPa ≤ 400.0 MPa,  σc,qp = 12.2 MPa > 11.25 MPa|Pragude laius   wk = 0.10 "
+                       "mm ≤ 0.40 mm  (sr,max = 134 mm,  σs,qp = 165.5 MPa)|Betooni "
+                       "nihkekandevõime   VRd,c = 133.80 kN,  vaja põikarmatuuri|Vajalik "
+                       "põikarmatuur   Asw/s = 4.49 cm2/m,  cotθ = 2.50,  VRd,max = 508.34 "
+                       "kN|Valitud rangid: ø8, n = 2, s = 200 mm, Asw/s = 5.03 cm2/m,  VRd,s = "
+                       "223.74 kN"));
+    QString reds;
+    for (const char *name :
+         {"VaheLabel", "PingeLabel", "PraguLabel", "VRdcLabel", "AswLabel", "RangLabel"})
+        reds += Red(name) ? 'R' : '-';
+    QCOMPARE(reds, QStringLiteral("RR----"));
     // A hint is a control's tooltip, status tip and accessible name; hovering shows it.
     QLineEdit *msd = Edit("MsdEdit");
     QTest::mouseMove(msd);
@@ -185,10 +201,12 @@ void TWindowTest::typedValuesAreCheckedAndStored()
     QCOMPARE(Texts({"AstLabel"}), Localized("Arvutuslik tõmbearmatuur   As = 24.53 cm2"));
     QVERIFY(!W("AscLabel")->isVisible() && !W("YArmKlGroupBox")->isVisible());
     QStringList steps;
-    for (QWidget *w = W("hEdit"); steps.size() < 6; steps << w->objectName())
+    for (QWidget *w = W("hEdit"); steps.size() < 16; steps << w->objectName())
         QTest::keyClick(w, Qt::Key_Return), w = QApplication::focusWidget();
     QCOMPARE(steps.join(' '), QStringLiteral("bEdit MsdEdit BetKlComboBox AArmKlComboBox aEdit "
-                                             "qt_tabwidget_tabbar"));
+                                             "MkEdit MqpEdit KeskkondComboBox FiEdit DgEdit "
+                                             "VsdEdit RangKlComboBox RangDComboBox RangHaradEdit "
+                                             "RangSammEdit qt_tabwidget_tabbar"));
     // Only digits, minus and the separator get in; the value is stored on leaving the field.
     Enter("bEdit", QString::fromUtf8("3x0 0+eõ"));
     QCOMPARE(RL().b, 0.3);
@@ -207,6 +225,10 @@ void TWindowTest::typedValuesAreCheckedAndStored()
                                Localized("0.0..150.05"));
     QCOMPARE(RL().a + RL().h, 0.045 + 0.3001);
     QCOMPARE(RL().ap * 1000, 150.05);
+    // Links have whole legs.
+    Enter("RangHaradEdit", QStringLiteral("2.5"));
+    QCOMPARE(Boxes.last(), QString::fromUtf8("Harude arv peaks olema täisarv: 1..8"));
+    QCOMPARE(RL().Nihe.Legs, 2);
     // A section that cannot be designed says why, with no figures.
     Enter("bEdit", QStringLiteral("0"));
     QCOMPARE(Texts({"AstLabel"}),
@@ -233,6 +255,16 @@ void TWindowTest::classesAndShapes()
     ClickTab(1);
     QCOMPARE(Texts({"hEditRPL", "bEditRPL", "hfEdit", "bwEdit", "MsdEdit", "AstLabel"}),
              Localized("500.0|600.0|100.0|200.0|550.00|Arvutuslik tõmbearmatuur   As = 33.85 cm2"));
+    // The default slab's web carries at most 368.55 kN; links 400 mm apart exceed 0.75 d.
+    Enter("VsdEdit", QStringLiteral("600"));
+    Enter("RangSammEdit", QStringLiteral("400"));
+    QCOMPARE(Texts({"VRdcLabel", "AswLabel", "RangLabel"}),
+             Localized("Betooni nihkekandevõime   VRd,c = 66.90 kN,  vaja põikarmatuuri|Ristlõige "
+                       "on nihkele liiga väike: Vsd > VRd,max = 368.55 kN|Valitud rangid: ø8, n = "
+                       "2, s = 400 mm, Asw/s = 2.51 cm2/m"));
+    QVERIFY(Red("AswLabel") && Red("RangLabel") && !Red("VRdcLabel"));
+    Enter("VsdEdit", QStringLiteral("200"));
+    QVERIFY(Texts({"RangLabel"}).endsWith(Localized(",  s > 0.75d = 341 mm")));
     TypeInto(Edit("hfEdit"), QStringLiteral("150"));
     ClickTab(0);
     QCOMPARE(RL().AArmKlass.Name + RL().YArmKlass.Name, "A400A400");
@@ -254,9 +286,16 @@ void TWindowTest::barDialogChoosesTheBars()
 {
     // The grid marks the areas short of the requirement, here exactly what 3 x 20 provide:
     // equal is no shortfall. The dialog opens on the layer's bars (6 x 32), every cell whole
-    // without scrolling and on the offscreen screen of 800 x 800, too narrow for its place.
+    // without scrolling, in a font larger than its design's, and on the offscreen screen of
+    // 800 x 800, too narrow for its place. Bars that cannot lie in one row are greyed.
+    qApp->setStyleSheet(QStringLiteral("QTableView { font: 11pt 'DejaVu Sans'; }"));
     RL().AArmatuur.AsReq = BarArea(3, 20);
     ChooseBars("AsValikButton", 2, 4, Qt::Key_Return, [](QWidget *Dialog, QTableWidget *Grid) {
+        const QColor grey = Grid->palette().color(QPalette::Disabled, QPalette::Text);
+        QCOMPARE(Grid->item(12, 6)->toolTip() + Grid->item(10, 4)->toolTip(),
+                 Localized("ei mahu ühte ritta: vaba vahe 30.0 mm < 32.0 mm"));
+        QVERIFY(Grid->item(12, 6)->foreground().color() == grey &&
+                Grid->item(10, 4)->foreground().color() != grey);
         auto *label = Child<QLabel>(Dialog, "Label2");
         auto at = [&] { return Grid->currentRow() * 100 + Grid->currentColumn(); };
         QCOMPARE(Dialog->objectName() + Grid->item(0, 0)->text() + Grid->item(0, 10)->text() +
@@ -285,10 +324,12 @@ void TWindowTest::barDialogChoosesTheBars()
                        "armatuuriga   MRd = 45.65 kNm,  Msd/MRd = 12.05"));
     QVERIFY(Red("AstProvLabel") && Red("MRdLabel"));
     // Bars not of the table (none of 7 mm) open on the first cell; a cancel changes nothing.
+    // The compression layer's dialog asks for As' = 2.23 cm2.
     RL().YArmatuur.D = 7;
     RL().YArmatuur.Arv = 0;
-    ChooseBars("AscValikButton", 8, 14, Qt::Key_Escape, [](QWidget *, QTableWidget *Grid) {
+    ChooseBars("AscValikButton", 8, 14, Qt::Key_Escape, [](QWidget *Dialog, QTableWidget *Grid) {
         QCOMPARE(Grid->currentRow() * 100 + Grid->currentColumn(), 101);
+        QVERIFY(Child<QLabel>(Dialog, "Label2")->text().startsWith(Localized("As,req = 2.23 ")));
     });
     QCOMPARE(RL().YArmatuur.D * 100 + RL().YArmatuur.Arv, 700);
     ChooseBars("AscValikButton", 5, 6, Qt::Key_Return); // 5 x 16
@@ -296,6 +337,20 @@ void TWindowTest::barDialogChoosesTheBars()
              Localized("Valitud tõmbearmatuur: 2 x 12, As,prov = 2.26 cm2|Valitud survearmatuur: "
                        "5 x 16, As,prov = 10.05 cm2"));
     QVERIFY(!Red("AscProvLabel"));
+    qApp->setStyleSheet({});
+    // 4 x 25 chosen by keys: (400 - 90) / 3 - 25 = 78.3 mm apart, the row fits; the five top
+    // bars are (400 - 80) / 4 - 16 = 64 mm apart.
+    Expect(QStringLiteral("Armatuuri valik"), [](QWidget *Dialog) {
+        auto *grid = Child<QTableWidget>(Dialog, "ArmStringGrid");
+        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down,
+                            Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_Return})
+            QTest::keyClick(grid, key); // from 2 x 12
+    });
+    QTest::mouseClick(W("AsValikButton"), Qt::LeftButton);
+    QCOMPARE(Texts({"AstProvLabel", "VaheLabel"}),
+             Localized("Valitud tõmbearmatuur: 4 x 25, As,prov = 19.63 cm2|Varraste vaba vahe   "
+                       "tõmbes 78.3 mm ≥ 25.0 mm,  survel 64.0 mm ≥ 21.0 mm"));
+    QVERIFY(!Red("VaheLabel"));
 }
 void TWindowTest::filesKeepTheWork()
 {
@@ -372,6 +427,14 @@ void TWindowTest::aboutBoxAndExit()
     Expect(QStringLiteral("About Kordal"), answer);
     W<QAction>("AboutKordalItem")->trigger();
     QCOMPARE(greetings, 2);
+    // The machine's memory in MB to a tenth, halves up: MemTotal is what the box reads.
+    QFile meminfo(QStringLiteral("/proc/meminfo"));
+    QVERIFY(meminfo.open(QIODevice::ReadOnly));
+    const quint64 kb = meminfo.readLine().simplified().split(' ').at(1).toULongLong();
+    QCOMPARE(Child<QLabel>(AboutBox, "PhysMem")->text(), PhysMemText(kb << 10));
+    QCOMPARE(PhysMemText(1536 << 10) + PhysMemText((3 << 20) + (51 << 10)) +
+                 PhysMemText((3 << 20) + (52 << 10)) + PhysMemText(1023),
+             Localized("1.5 MB3 MB3.1 MB0 MB"));
     W<QAction>("ExitItem")->trigger();
     QVERIFY(!FForm->isVisible());
 }
@@ -386,7 +449,9 @@ void TWindowTest::randomUse()
     const int actions = qEnvironmentVariableIntValue("KORDAL_SOAK_ACTIONS");
     const QStringList names = QString("hEdit bEdit hEditRPL bEditRPL hfEdit bwEdit MsdEdit aEdit "
                                       "apEdit BetKlComboBox AArmKlComboBox YArmKlComboBox "
-                                      "AsValikButton AscValikButton qt_tabwidget_tabbar")
+                                      "AsValikButton AscValikButton qt_tabwidget_tabbar MkEdit "
+                                      "MqpEdit KeskkondComboBox FiEdit DgEdit VsdEdit "
+                                      "RangKlComboBox RangDComboBox RangHaradEdit RangSammEdit")
                                   .split(' '),
                       typed = QString("0 5 12 250 2000 10000 - . , e x 99999999999999999999 "
                                       "0.0001 \t \r")
@@ -426,9 +491,13 @@ void TWindowTest::randomUse()
                      slab ? 3 : 0);
             // The flange's bound follows h when it is entered; h may shrink below it later.
             const double bw = slab ? slab->bw : 0, hf = slab ? slab->hf : 0;
-            const double value[] = {rl.h, rl.b, rl.Msd, rl.a, rl.ap, bw, hf},
-                         upper[] = {2, 2, 10000, rl.h / 2, rl.h / 2, 2, 2};
-            for (int i = 0; i < 7; ++i)
+            const TServiceInputs &k = rl.Kasutus;
+            const double value[] = {rl.h, rl.b,        rl.Msd,       rl.a,     rl.ap,
+                                    bw,   hf,          k.Mk,         k.Mqp,    k.Phi,
+                                    k.dg, rl.Nihe.Vsd, rl.Nihe.Legs, rl.Nihe.s},
+                         upper[] = {2,     2,     10000, rl.h / 2, rl.h / 2, 2, 2,
+                                    10000, 10000, 6,     0.063,    10000,    8, 1};
+            for (int i = 0; i < 14; ++i)
                 QVERIFY2(value[i] >= 0 && value[i] <= upper[i] * (1 + 1e-9),
                          qPrintable(at + QString::number(value[i])));
             QVERIFY2(!W<QLabel>("RistLImage")->pixmap().isNull(), qPrintable(at));
