@@ -114,7 +114,7 @@ void DescribeShear(const TRistLoige &RL, TResultLines &Lines)
                {v.AswReq, v.CotTheta, v.VRdMax});
     Lines.Links += Format(",  VRd,s = %.2f kN", {v.VRds});
     if (!v.SpacingOk)
-        Lines.Links += Format(",  s > 0.75d = %.0f mm", {v.SlMax});
+        Lines.Links += Format(",  s > %.2fd = %.0f mm", {0.75, v.SlMax});
     Lines.LinksShort = !v.LinksOk || !v.SpacingOk;
 }
 } // namespace

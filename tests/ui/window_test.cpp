@@ -288,7 +288,7 @@ void TWindowTest::barDialogChoosesTheBars()
     // equal is no shortfall. The dialog opens on the layer's bars (6 x 32), every cell whole
     // without scrolling, in a font larger than its design's, and on the offscreen screen of
     // 800 x 800, too narrow for its place. Bars that cannot lie in one row are greyed.
-    qApp->setStyleSheet(QStringLiteral("QTableView { font: 11pt 'DejaVu Sans'; }"));
+    qApp->setStyleSheet(QStringLiteral("QTableView { font: 10pt 'DejaVu Sans'; }"));
     RL().AArmatuur.AsReq = BarArea(3, 20);
     ChooseBars("AsValikButton", 2, 4, Qt::Key_Return, [](QWidget *Dialog, QTableWidget *Grid) {
         const QColor grey = Grid->palette().color(QPalette::Disabled, QPalette::Text);
