@@ -192,34 +192,69 @@ struct TQuantityRow {
     const char *Unit;
 };
 
-void PaintInputs(TSheet &S, const TRistLoige &RL)
+// Quantities under each other: description, symbol, value on its decimal separator, unit.
+void QuantityRows(TSheet &S, const std::vector<TQuantityRow> &Rows)
 {
-    S.Heading(Utf8("1. Lähteandmed"));
-    auto mm = [](double Metres) { return Format("%.1f", {Metres * 1000}); };
-    std::vector<TQuantityRow> rows;
-    if (const auto *slab = dynamic_cast<const TRPLRistLoige *>(&RL))
-        rows = {{"Ristlõike kogukõrgus", "h", mm(RL.h), "mm"},
-                {"Plaadi laius", "b", mm(RL.b), "mm"},
-                {"Plaadi paksus", "hf", mm(slab->hf), "mm"},
-                {"Ribi laius", "bw", mm(slab->bw), "mm"}};
-    else
-        rows = {{"Ristlõike kõrgus", "h", mm(RL.h), "mm"},
-                {"Ristlõike laius", "b", mm(RL.b), "mm"}};
-    rows.push_back({"Arvutuslik kaitsekiht, tõmbearmatuur", "a", mm(RL.a), "mm"});
-    rows.push_back({"Arvutuslik kaitsekiht, survearmatuur", "a'", mm(RL.ap), "mm"});
-    rows.push_back({"Arvutuslik paindemoment", "Msd", Format("%.2f", {RL.Msd}), "kNm"});
-    for (const TQuantityRow &row : rows)
+    for (const TQuantityRow &row : Rows)
         S.Row({{0, 80, Utf8(row.Label)},
                {84, 12, Utf8(row.Symbol)},
                {96, 4, QStringLiteral("=")},
                {112, 0, row.Value, TAlign::Decimal},
                {120, 20, Utf8(row.Unit)}});
+}
+
+// A named choice in the columns of the quantities: "Betooni klass   C25/30".
+void ChoiceRow(TSheet &S, const char *Label, const std::string &Name)
+{
+    S.Row({{0, 80, Utf8(Label)}, {84, 40, QString::fromStdString(Name)}});
+}
+
+// A result line in its label and value columns, with its verdict at the right when it has
+// one: "ei piisa" in red where a limit is broken.
+void ResultRow(TSheet &S, const QString &Line, std::optional<bool> Short = {})
+{
+    const double w = S.WidthMm(), value = 64, verdict = 22;
+    const auto [label, text] = SplitResult(Line);
+    std::vector<TCell> cells{{0, value - 2, label}, {value, w - value - verdict, text}};
+    if (Short)
+        cells.push_back({w - verdict, verdict, Utf8(*Short ? "ei piisa" : "piisab"), TAlign::Right,
+                         *Short, *Short ? QColor(200, 0, 0) : Qt::black, true});
+    S.Row(cells);
+}
+
+// Why a section shows no figures, in place of them.
+void NoticeRow(TSheet &S, const QString &Text)
+{
+    S.Row({{0, S.WidthMm(), Text, TAlign::Left, true, QColor(200, 0, 0)}});
+}
+
+QString Mm(double Metres)
+{
+    return Format("%.1f", {Metres * 1000});
+}
+
+void PaintInputs(TSheet &S, const TRistLoige &RL)
+{
+    S.Heading(Utf8("1. Lähteandmed"));
+    std::vector<TQuantityRow> rows;
+    if (const auto *slab = dynamic_cast<const TRPLRistLoige *>(&RL))
+        rows = {{"Ristlõike kogukõrgus", "h", Mm(RL.h), "mm"},
+                {"Plaadi laius", "b", Mm(RL.b), "mm"},
+                {"Plaadi paksus", "hf", Mm(slab->hf), "mm"},
+                {"Ribi laius", "bw", Mm(slab->bw), "mm"}};
+    else
+        rows = {{"Ristlõike kõrgus", "h", Mm(RL.h), "mm"},
+                {"Ristlõike laius", "b", Mm(RL.b), "mm"}};
+    rows.push_back({"Arvutuslik kaitsekiht, tõmbearmatuur", "a", Mm(RL.a), "mm"});
+    rows.push_back({"Arvutuslik kaitsekiht, survearmatuur", "a'", Mm(RL.ap), "mm"});
+    rows.push_back({"Arvutuslik paindemoment", "Msd", Format("%.2f", {RL.Msd}), "kNm"});
+    QuantityRows(S, rows);
     const std::array<std::pair<const char *, const std::string *>, 3> classes{
         {{"Betooni klass", &RL.BetKlass.Name},
          {"Tõmbearmatuuri klass", &RL.AArmKlass.Name},
          {"Survearmatuuri klass", &RL.YArmKlass.Name}}};
     for (const auto &[label, name] : classes)
-        S.Row({{0, 80, Utf8(label)}, {84, 40, QString::fromStdString(*name)}});
+        ChoiceRow(S, label, *name);
 }
 
 void PaintDesignValues(TSheet &S, const TRistLoige &RL)
@@ -266,36 +301,85 @@ void PaintDesignValues(TSheet &S, const TRistLoige &RL)
     }
 }
 
-void PaintResults(TSheet &S, const TRistLoige &RL)
+void PaintResults(TSheet &S, const TRistLoige &RL, const TResultLines &Lines)
 {
     S.Heading(Utf8("3. Tulemused"));
-    const TResultLines lines = DescribeResults(RL);
-    const double w = S.WidthMm();
     if (RL.Fault != TDesignFault::None) { // the notice in place of every figure
-        S.Row({{0, w, lines.Tension, TAlign::Left, true, QColor(200, 0, 0)}});
+        NoticeRow(S, Lines.Tension);
         return;
     }
-    const double value = 64, verdict = 22;
-    auto row = [&](const QString &Line, std::optional<bool> Short = {}) {
-        const auto [label, text] = SplitResult(Line);
-        std::vector<TCell> cells{{0, value - 2, label}, {value, w - value - verdict, text}};
-        if (Short)
-            cells.push_back({w - verdict, verdict, Utf8(*Short ? "ei piisa" : "piisab"),
-                             TAlign::Right, *Short, *Short ? QColor(200, 0, 0) : Qt::black, true});
-        S.Row(cells);
-    };
-    row(lines.Tension);
-    row(Format("Armatuuri piirväärtused   As,min = %.2f cm2,  As,max = %.2f cm2",
-               {RL.Asmin * 10000, RL.Asmax * 10000}));
-    row(lines.TensionBars, lines.TensionShort);
-    if (lines.Compression) {
-        row(lines.CompressionText);
-        row(lines.CompressionBars, lines.CompressionShort);
+    ResultRow(S, Lines.Tension);
+    ResultRow(S, Format("Armatuuri piirväärtused   As,min = %.2f cm2,  As,max = %.2f cm2",
+                        {RL.Asmin * 10000, RL.Asmax * 10000}));
+    ResultRow(S, Lines.TensionBars, Lines.TensionShort);
+    if (Lines.Compression) {
+        ResultRow(S, Lines.CompressionText);
+        ResultRow(S, Lines.CompressionBars, Lines.CompressionShort);
     } else {
-        row(Utf8("Arvutuslik survearmatuur   ei ole vajalik"));
+        ResultRow(S, Utf8("Arvutuslik survearmatuur   ei ole vajalik"));
     }
-    if (lines.CapacityShown)
-        row(lines.Capacity, lines.CapacityShort);
+    if (Lines.CapacityShown)
+        ResultRow(S, Lines.Capacity, Lines.CapacityShort);
+}
+
+// In place of a check's lines when it has none: the section's fault, or that the check could
+// not be made, so that no check is read as passed by its absence.
+void NoCheckRow(TSheet &S, const TRistLoige &RL, const TResultLines &Lines, const char *Check)
+{
+    NoticeRow(S, RL.Fault != TDesignFault::None
+                     ? Lines.Tension
+                     : Utf8(Check) + Utf8(" ei saa kontrollida: kontrolli lähteandmeid"));
+}
+
+void PaintService(TSheet &S, const TRistLoige &RL, const TResultLines &Lines)
+{
+    S.Heading(Utf8("5. Kasutuspiirseisund"));
+    const TServiceInputs &in = RL.Kasutus;
+    std::vector<TQuantityRow> rows{
+        {"Karakteristlik paindemoment", "Mk", Format("%.2f", {in.Mk}), "kNm"},
+        {"Kvaasipüsiv paindemoment", "Mqp", Format("%.2f", {in.Mqp}), "kNm"},
+        {"Roometegur", "φ", Format("%.1f", {in.Phi}), ""},
+        {"Täitematerjali suurim tera", "dg", Mm(in.dg), "mm"}};
+    // The moduli only from a check that was made: a zero would read as a figure.
+    if (const TServiceability s = ServiceabilityOf(RL); s.Valid) {
+        rows.push_back({"Betooni elastsusmoodul", "Ecm", Format("%.1f", {s.Ecm}), "GPa"});
+        rows.push_back(
+            {"Efektiivne elastsusmoodul (roomega)", "Ec,eff", Format("%.1f", {s.EcEff}), "GPa"});
+    }
+    QuantityRows(S, rows);
+    const auto exposure = static_cast<size_t>(in.Exposure);
+    ChoiceRow(S, "Keskkonnaklass", exposure < ExposureNames.size() ? ExposureNames[exposure] : "?");
+    S.Space(2);
+    if (!Lines.ServiceShown) {
+        NoCheckRow(S, RL, Lines, "Kasutuspiirseisundit");
+        return;
+    }
+    ResultRow(S, Lines.Gap, Lines.GapShort);
+    ResultRow(S, Lines.Stress, Lines.StressShort);
+    ResultRow(S, Lines.Crack, Lines.CrackShort);
+}
+
+void PaintShear(TSheet &S, const TRistLoige &RL, const TResultLines &Lines)
+{
+    S.Heading(Utf8("6. Põikjõud"));
+    const TShearInputs &in = RL.Nihe;
+    const double legs = in.Legs; // a count, written whole while it is whole
+    QuantityRows(S, {{"Arvutuslik põikjõud", "Vsd", Format("%.2f", {in.Vsd}), "kN"}});
+    ChoiceRow(S, "Rangide klass", RL.RArmKlass.Name);
+    QuantityRows(
+        S, {{"Rangide voolavuspiir", "fyk", Format("%.1f", {RL.RArmKlass.fyk}), "MPa"},
+            {"Rangide arvutuslik voolavuspiir", "fywd", Format("%.2f", {RL.RArmKlass.fyd}), "MPa"},
+            {"Rangide läbimõõt", "ø", Format("%d", {in.LinkD}), "mm"},
+            {"Harude arv", "n", FormatFloat(legs, legs == std::round(legs) ? 0 : 2), ""},
+            {"Rangide samm", "s", Mm(in.s), "mm"}});
+    S.Space(2);
+    if (!Lines.ShearShown) {
+        NoCheckRow(S, RL, Lines, "Põikjõudu");
+        return;
+    }
+    ResultRow(S, Lines.ShearConcrete); // never short: it says whether links are needed
+    ResultRow(S, Lines.LinksRequired, Lines.LinksRequiredShort);
+    ResultRow(S, Lines.Links, Lines.LinksShort);
 }
 
 // The section to scale in what is left above the footer, the scale under it; nothing when
@@ -336,21 +420,38 @@ void PaintDrawing(TSheet &S, TRistLoige &RL, double FooterTop)
               NotePt);
 }
 
-// The method at the foot of the page; returns the top of the footer.
-double PaintFooter(TSheet &S)
+// The method and the page number at the foot of the page; returns the top of the footer.
+double PaintFooter(TSheet &S, const QString &Method, int Page)
 {
-    const QString method = Utf8("Arvutusmeetod: ristkülikuline pingeplokk, λ = ") +
-                           FormatFloat(0.8, 1) + Utf8(", η = 1, εcu3 = ") + FormatFloat(0.0035, 4) +
-                           Utf8("; arvutatud programmiga Kordal.");
+    const double w = S.WidthMm(), number = 20;
     S.Font(NotePt);
-    const double top = S.Bottom - QFontMetricsF(S.P.font(), S.P.device()).lineSpacing() - S.Du(1.5);
+    const double height =
+        QFontMetricsF(S.P.font(), S.P.device())
+            .boundingRect(QRectF(0, 0, S.Du(w - number - 2), S.Bottom), Qt::TextWordWrap, Method)
+            .height();
+    const double top = S.Bottom - height - S.Du(1.5);
     const double y = S.Y;
     S.Y = top;
     S.Rule();
     S.Space(1.5);
-    S.Row({{0, S.WidthMm(), method}}, NotePt);
+    S.Row({{0, w - number - 2, Method},
+           {w - number, number, Utf8("Leht %1/%2").arg(Page + 1).arg(SheetPages), TAlign::Right}},
+          NotePt);
     S.Y = y;
     return top;
+}
+
+QString BendingMethod()
+{
+    return Utf8("Arvutusmeetod: ristkülikuline pingeplokk, λ = ") + FormatFloat(0.8, 1) +
+           Utf8(", η = 1, εcu3 = ") + FormatFloat(0.0035, 4) +
+           Utf8("; arvutatud programmiga Kordal.");
+}
+
+QString ServiceShearMethod()
+{
+    return Utf8("Arvutusmeetod: pragunenud elastne ristlõige; vertikaalsed rangid, 1 ≤ cotθ ≤ ") +
+           FormatFloat(2.5, 1) + Utf8("; arvutatud programmiga Kordal.");
 }
 
 // The design of the shape a section file shows, ready for the sheet.
@@ -394,18 +495,27 @@ double SheetScale(double Width, double Height, double FrameWidth, double FrameHe
     return fills;
 }
 
-void PaintSheet(QPainter &Painter, const QRect &Page, int Resolution, const TRistLoige &RL,
-                const QString &FileName, const QDateTime &When)
+void PaintSheet(QPainter &Painter, int PageIndex, const QRect &Page, int Resolution,
+                const TRistLoige &RL, const QString &FileName, const QDateTime &When)
 {
+    if (PageIndex < 0 || PageIndex >= SheetPages)
+        return;
     const std::unique_ptr<TRistLoige> rl = DesignedCopy(RL);
+    const TResultLines lines = DescribeResults(*rl);
     Painter.save();
     TSheet sheet(Painter, Page, Resolution);
     PaintHeader(sheet, *rl, FileName, When);
-    const double footer = PaintFooter(sheet);
-    PaintInputs(sheet, *rl);
-    PaintDesignValues(sheet, *rl);
-    PaintResults(sheet, *rl);
-    PaintDrawing(sheet, *rl, footer);
+    if (PageIndex == 0) {
+        const double footer = PaintFooter(sheet, BendingMethod(), PageIndex);
+        PaintInputs(sheet, *rl);
+        PaintDesignValues(sheet, *rl);
+        PaintResults(sheet, *rl, lines);
+        PaintDrawing(sheet, *rl, footer);
+    } else {
+        PaintFooter(sheet, ServiceShearMethod(), PageIndex);
+        PaintService(sheet, *rl, lines);
+        PaintShear(sheet, *rl, lines);
+    }
     Painter.restore();
 }
 
@@ -427,8 +537,12 @@ QString WriteSheetPdf(const QString &Path, const TRistLoige &RL, const QString &
         QPainter painter;
         if (!painter.begin(&writer)) // the file is dropped uncommitted
             return name + QStringLiteral("the PDF could not be started");
-        PaintSheet(painter, QRect(0, 0, writer.width(), writer.height()), writer.resolution(), RL,
-                   FileName, When);
+        for (int page = 0; page < SheetPages; ++page) {
+            if (page > 0 && !writer.newPage())
+                return name + QStringLiteral("the PDF's next page could not be started");
+            PaintSheet(painter, page, QRect(0, 0, writer.width(), writer.height()),
+                       writer.resolution(), RL, FileName, When);
+        }
         painter.end();
     }
     if (!file.commit())

@@ -1,7 +1,8 @@
-// The calculation sheet of a section: one A4 page in Estonian that a checker can read, with
-// the inputs, the design values, the results as the window shows them, the section drawn to
-// scale and the method. Text is text and the drawing is vector graphics, on any painter:
-// a PDF page, a printer.
+// The calculation sheet of a section: two A4 pages in Estonian that a checker can read. The
+// first has the inputs, the design values, the bending results as the window shows them, the
+// section drawn to scale and the method; the second the serviceability and shear inputs, their
+// results and method. Each page has the heading and its number, "Leht 1/2". Text is text and
+// the drawing is vector graphics, on any painter: a PDF page, a printer.
 #pragma once
 
 #include <QDateTime>
@@ -12,16 +13,20 @@ class QPainter;
 class QTextStream;
 class TRistLoige;
 
-// Paints the sheet of RL on Painter, active on a page whose printable area is Page, in the
-// painter's coordinates (on a printer: painter.viewport()), at Resolution dots per inch. The
-// sheet keeps margins of its own inside Page and fills its height, the drawing taking what
-// the texts leave. FileName is the section file's name, empty for a section not saved yet.
-// The sheet designs a copy of RL (same inputs, classes and bars), so RL is left as it is.
-void PaintSheet(QPainter &Painter, const QRect &Page, int Resolution, const TRistLoige &RL,
-                const QString &FileName, const QDateTime &When);
+// The pages of every sheet.
+inline constexpr int SheetPages = 2;
 
-// Writes the sheet of RL as a one-page A4 PDF at Path, through a temporary file renamed over
-// it when complete; empty on success, otherwise "<file name>: <reason>".
+// Paints page PageIndex (0 to SheetPages - 1; nothing for another) of the sheet of RL on
+// Painter, active on a page whose printable area is Page, in the painter's coordinates (on a
+// printer: painter.viewport()), at Resolution dots per inch. The page keeps margins of its own
+// inside Page and fills its height, the drawing taking what the first page's texts leave.
+// FileName is the section file's name, empty for a section not saved yet. The sheet designs
+// a copy of RL (same inputs, classes and bars), so RL is left as it is.
+void PaintSheet(QPainter &Painter, int PageIndex, const QRect &Page, int Resolution,
+                const TRistLoige &RL, const QString &FileName, const QDateTime &When);
+
+// Writes the sheet of RL as an A4 PDF of SheetPages pages at Path, through a temporary file
+// renamed over it when complete; empty on success, otherwise "<file name>: <reason>".
 QString WriteSheetPdf(const QString &Path, const TRistLoige &RL, const QString &FileName,
                       const QDateTime &When);
 

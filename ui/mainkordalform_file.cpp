@@ -19,6 +19,8 @@
 #include <QPrinter>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace
 {
 const char *const FileFilter = "Kordal ristlõiked (*.kordal)";
@@ -162,6 +164,7 @@ void TMainKordalForm::PrintItemClick()
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
     QPrintDialog dialog(&printer, this);
+    dialog.setMinMax(1, SheetPages);
     if (dialog.exec() != QDialog::Accepted)
         return;
     QPainter painter;
@@ -170,9 +173,19 @@ void TMainKordalForm::PrintItemClick()
                              QString::fromUtf8("Printerisse ei saa kirjutada."));
         return;
     }
-    PaintSheet(painter, printer.pageLayout().paintRectPixels(printer.resolution()),
-               printer.resolution(), *RL, QFileInfo(FFileName).fileName(),
-               QDateTime::currentDateTime());
+    // The pages the dialog asked for (all when no range was given), each on a sheet of its own.
+    const int first = std::max(printer.fromPage(), 1);
+    const int last = printer.toPage() > 0 ? std::min(printer.toPage(), SheetPages) : SheetPages;
+    const QDateTime when = QDateTime::currentDateTime();
+    for (int page = first; page <= last; ++page) {
+        if (page > first && !printer.newPage()) {
+            QMessageBox::warning(this, QString::fromUtf8("Hoiatus"),
+                                 QString::fromUtf8("Printerisse ei saa kirjutada."));
+            return;
+        }
+        PaintSheet(painter, page - 1, printer.pageLayout().paintRectPixels(printer.resolution()),
+                   printer.resolution(), *RL, QFileInfo(FFileName).fileName(), when);
+    }
 }
 
 void TMainKordalForm::closeEvent(QCloseEvent *Event)

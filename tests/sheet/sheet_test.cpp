@@ -64,11 +64,17 @@ void TSheetTest::sheets()
          "Valitud tõmbearmatuur: 6 x 32, As,prov = 48.25 cm2 piisab|Arvutuslik survearmatuur "
          "As' = 2.23 cm2 Valitud survearmatuur: 4 x 16, As,prov = 8.04 cm2 piisab|Kandevõime "
          "valitud armatuuriga MRd = 660.53 kNm, Msd/MRd = 0.83, tõmbearmatuur ei voola (x/d = "
-         "0.64) piisab"},
+         "0.64) piisab|Leht 1/2|Leht 2/2|5. Kasutuspiirseisund|Mk = 400.00 kNm|Mqp = 300.00 kNm|"
+         "φ = 2.0|dg = 16.0 mm|Keskkonnaklass XC1|6. Põikjõud|Vsd = 200.00 kN|Rangide klass "
+         "A500|fywd = 434.78 MPa|ø = 8 mm|n = 2|s = 200.0 mm|Ecm = 31.5 GPa|Ec,eff = 10.5 GPa|"
+         "Varraste vaba vahe tõmbes 30.0 mm < 32.0 mm, survel 90.7 mm ≥ 21.0 mm ei piisa|"
+         "σc,qp = 12.2 MPa > 11.25 MPa ei piisa|wk = 0.10 mm ≤ 0.40 mm|VRd,c = 133.80 kN|"
+         "Asw/s = 4.49 cm2/m|VRd,s = 223.74 kN piisab"},
         {true, -1, -1, 550, 160,
          "Ribiplaatristlõige|h = 500.0 mm|b = 600.0 mm|hf = 100.0 mm|bw = 200.0 mm|"
          "As = 33.85 cm2|As' = 1.41 cm2|As,max = 56.00 cm2|mõõtkava 1:10|MRd = 670.25 kNm, "
-         "Msd/MRd = 0.82, tõmbearmatuur ei voola (x/d = 0.65) piisab"},
+         "Msd/MRd = 0.82, tõmbearmatuur ei voola (x/d = 0.65) piisab|VRd,c = 66.90 kN|VRd,max = "
+         "254.17 kN"},
         {false, -1, -1, 12.5, 0, "Msd = 12.50 kNm|< As,min = 2.43|ei ole vajalik"},
         {false, -1, -1, 2000, 0,
          "As = 116.84 cm2 > As,max = 80.00 cm2|As' = 89.58 cm2 > As,max = 80.00 cm2|As,prov "
@@ -77,7 +83,8 @@ void TSheetTest::sheets()
         {false, -1, -1, -5, 0, "Msd = -5.00 kNm|kontrolli lähteandmeid|-cm2|-piisa"},
         {true, 2, -1, 10000, 0, "b = 2000.0 mm|mõõtkava 1:20|As,prov = 48.25 cm2 ei piisa"},
         {false, 0, -1, 550, 0,
-         "b = 0.0 mm|Ristlõiget ei saa arvutada: kontrolli mõõtmeid|-cm2|-4. Ristlõige|-piisa"},
+         "b = 0.0 mm|Ristlõiget ei saa arvutada: kontrolli mõõtmeid|-cm2|-4. Ristlõige|-piisa|"
+         "-Ecm"},
         {false, -1, 0.25, 550, 0,
          "a' = 250.0 mm|kontrolli kaitsekihte|-cm2|mõõtkava 1:5|-survetsoon"}};
     static const QRegularExpression word(
@@ -102,22 +109,26 @@ void TSheetTest::sheets()
             e = Localized(e.mid(absent)).simplified();
             QVERIFY2(text.contains(e) != absent, qPrintable(e + "\n" + text));
         }
-        QList<QRectF> words; // within the margins of A4 (595 x 842 pt), none on another
-        for (const auto &m : word.globalMatch(PdfText(pdf, "-bbox")))
-            words << QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
-                            QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
-        QVERIFY(words.size() > 60);
-        for (qsizetype i = 0; i < words.size(); ++i) {
-            QVERIFY(QRectF(56, 42, 497, 767).contains(words[i]));
-            for (qsizetype j = 0; j < i; ++j)
-                QVERIFY(!words[i].adjusted(.3, .3, -.3, -.3).intersects(words[j]));
+        const QStringList pages = PdfText(pdf, "-bbox").split("<page ").mid(1);
+        QCOMPARE(pages.size(), SheetPages);
+        for (const QString &page : pages) {
+            QList<QRectF> words; // within the margins of A4 (595 x 842 pt), none on another
+            for (const auto &m : word.globalMatch(page))
+                words << QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
+            QVERIFY(words.size() > 40);
+            for (qsizetype i = 0; i < words.size(); ++i) {
+                QVERIFY(QRectF(56, 42, 497, 767).contains(words[i]));
+                for (qsizetype j = 0; j < i; ++j)
+                    QVERIFY(!words[i].adjusted(.3, .3, -.3, -.3).intersects(words[j]));
+            }
         }
         if (!row.BarLength)
             continue;
         QImage image(2100, 2970, QImage::Format_RGB32);
         image.fill(Qt::white);
         QPainter painter(&image);
-        PaintSheet(painter, image.rect(), 254, *rl, {}, when);
+        PaintSheet(painter, 0, image.rect(), 254, *rl, {}, when);
         painter.end();
         const QRect red = Red(image);
         QVERIFY(qAbs(red.width() - row.BarLength) <= 2 && qAbs(red.center().x() - 1075) <= 2);
