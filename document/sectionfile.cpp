@@ -21,33 +21,47 @@
 namespace
 {
 const QString FormatName = QStringLiteral("kordal-section");
-constexpr int Version = 1;
 const QString TooLarge = QStringLiteral("larger than 1 MiB");
 
-// A number of a shape: its key, the quantity it is and the input that holds it.
-struct TNumKey {
+// A number of a shape or of one of its objects (T): its key, the quantity it is and the input
+// that holds it.
+template <class T> struct TNumKey {
     const char *Key;
     TQuantity Quantity;
-    double TShapeInputs::*Field;
+    double T::*Field;
 };
 // h first: the bounds of hf and of the covers follow it.
-constexpr TNumKey RectangleNums[] = {{"h_mm", TQuantity::h, &TShapeInputs::h},
-                                     {"b_mm", TQuantity::b, &TShapeInputs::b},
-                                     {"a_mm", TQuantity::a, &TShapeInputs::a},
-                                     {"ap_mm", TQuantity::ap, &TShapeInputs::ap},
-                                     {"Msd_kNm", TQuantity::Msd, &TShapeInputs::Msd}};
-constexpr TNumKey RibbedSlabNums[] = {
+constexpr TNumKey<TShapeInputs> RectangleNums[] = {{"h_mm", TQuantity::h, &TShapeInputs::h},
+                                                   {"b_mm", TQuantity::b, &TShapeInputs::b},
+                                                   {"a_mm", TQuantity::a, &TShapeInputs::a},
+                                                   {"ap_mm", TQuantity::ap, &TShapeInputs::ap},
+                                                   {"Msd_kNm", TQuantity::Msd, &TShapeInputs::Msd}};
+constexpr TNumKey<TShapeInputs> RibbedSlabNums[] = {
     {"h_mm", TQuantity::h, &TShapeInputs::h},       {"b_mm", TQuantity::b, &TShapeInputs::b},
     {"bw_mm", TQuantity::bw, &TShapeInputs::bw},    {"hf_mm", TQuantity::hf, &TShapeInputs::hf},
     {"a_mm", TQuantity::a, &TShapeInputs::a},       {"ap_mm", TQuantity::ap, &TShapeInputs::ap},
     {"Msd_kNm", TQuantity::Msd, &TShapeInputs::Msd}};
 
-std::span<const TNumKey> NumKeys(bool RibbedSlab)
+std::span<const TNumKey<TShapeInputs>> NumKeys(bool RibbedSlab)
 {
     if (RibbedSlab)
         return RibbedSlabNums;
     return RectangleNums;
 }
+
+constexpr TNumKey<TServiceInputs> ServiceNums[] = {
+    {"Mk_kNm", TQuantity::Mk, &TServiceInputs::Mk},
+    {"Mqp_kNm", TQuantity::Mqp, &TServiceInputs::Mqp},
+    {"creep", TQuantity::Phi, &TServiceInputs::Phi},
+    {"dg_mm", TQuantity::dg, &TServiceInputs::dg}};
+constexpr TNumKey<TShearInputs> ShearNums[] = {{"Vsd_kN", TQuantity::Vsd, &TShearInputs::Vsd},
+                                               {"link_spacing_mm", TQuantity::s, &TShearInputs::s}};
+const QString ServiceKey = QStringLiteral("serviceability");
+const QString ShearKey = QStringLiteral("shear");
+const QString ExposureKey = QStringLiteral("exposure");
+const QString LinkSteelKey = QStringLiteral("link_steel");
+const QString LinkDKey = QStringLiteral("link_diameter_mm");
+const QString LegsKey = QStringLiteral("link_legs");
 
 struct TClassKey {
     const char *Key;
@@ -93,15 +107,36 @@ double Displayed(double Held, double Scale)
     return best;
 }
 
+template <class T>
+void WriteNums(QJsonObject &Object, const T &In, std::span<const TNumKey<T>> Keys)
+{
+    for (const TNumKey<T> &k : Keys)
+        Object[QLatin1String(k.Key)] = Displayed(In.*k.Field, ScaleOf(k.Quantity));
+}
+
 QJsonObject ShapeObject(const TShapeInputs &In, bool RibbedSlab)
 {
     QJsonObject shape;
-    for (const TNumKey &k : NumKeys(RibbedSlab))
-        shape[QLatin1String(k.Key)] = Displayed(In.*k.Field, ScaleOf(k.Quantity));
+    WriteNums(shape, In, NumKeys(RibbedSlab));
     for (const TClassKey &k : ClassKeys)
         shape[QLatin1String(k.Key)] = QString::fromStdString(In.*k.Field);
     for (const TBarsKey &k : BarsKeys)
         shape[QLatin1String(k.Key)] = QJsonObject{{"count", In.*k.Count}, {"diameter_mm", In.*k.D}};
+
+    QJsonObject service;
+    WriteNums<TServiceInputs>(service, In.Service, ServiceNums);
+    // An exposure outside the enumeration is written as no name, which reading refuses.
+    const auto exposure = static_cast<std::size_t>(In.Service.Exposure);
+    service[ExposureKey] =
+        exposure < ExposureNames.size() ? QString::fromUtf8(ExposureNames[exposure]) : QString();
+    shape[ServiceKey] = service;
+
+    QJsonObject shear;
+    WriteNums<TShearInputs>(shear, In.Shear, ShearNums);
+    shear[LinkSteelKey] = QString::fromStdString(In.LinkSteel);
+    shear[LinkDKey] = In.Shear.LinkD;
+    shear[LegsKey] = static_cast<double>(In.Shear.Legs);
+    shape[ShearKey] = shear;
     return shape;
 }
 
@@ -181,6 +216,9 @@ bool IsOffered(const std::string &Name, bool Concrete)
 // Why Shown, a value of Q in display units, is outside Bounds; HeightMm is the file's h.
 QString Beyond(TQuantity Q, double Shown, const TBounds &Bounds, double HeightMm)
 {
+    if (Bounds.Whole)
+        return Num(Shown) + QStringLiteral(" is not a whole number ") + Num(Bounds.Lower) +
+               QStringLiteral("..") + Num(Bounds.Upper);
     if (Shown < Bounds.Lower)
         return Num(Shown) + QStringLiteral(" is below ") + Num(Bounds.Lower);
     QString limit = Num(Bounds.Upper);
@@ -191,43 +229,125 @@ QString Beyond(TQuantity Q, double Shown, const TBounds &Bounds, double HeightMm
     return Num(Shown) + QStringLiteral(" is above ") + limit;
 }
 
-TShapeInputs ReadShape(const QJsonObject &Top, const QString &Where, bool RibbedSlab)
+// The number at Key, a Q in display units, as the section holds it. HeightHeld (m) gives the
+// bounds of hf and the covers, HeightMm (as written) their messages.
+double ReadNumber(const QJsonObject &Object, const QString &Where, const QString &Key, TQuantity Q,
+                  double HeightHeld, double HeightMm)
 {
-    const QJsonObject shape = Member(Top, {}, Where, QJsonValue::Object).toObject();
+    const double shown = Number(Object, Where, Key);
+    const double scale = ScaleOf(Q);
+    double held = shown / scale; // as the window stores a typed value
+    if (held == 0.0)
+        held = 0.0; // and never -0
+    // Checked as the window checks the value it shows, so that a file written from what was
+    // read passes the same checks.
+    const TBounds bounds = BoundsOf(Q, HeightHeld * 1000);
+    if (!bounds.Contains(held * scale))
+        Refuse(Child(Where, Key), Beyond(Q, shown, bounds, HeightMm));
+    return held;
+}
+
+template <class T>
+void ReadNums(const QJsonObject &Object, const QString &Where, T &In,
+              std::span<const TNumKey<T>> Keys)
+{
+    for (const TNumKey<T> &k : Keys)
+        In.*k.Field = ReadNumber(Object, Where, QLatin1String(k.Key), k.Quantity, 0.0, 0.0);
+}
+
+std::string ReadClass(const QJsonObject &Object, const QString &Where, const QString &Key,
+                      bool Concrete)
+{
+    const QString name = Member(Object, Where, Key, QJsonValue::String).toString();
+    if (!IsOffered(name.toStdString(), Concrete))
+        Refuse(Child(Where, Key),
+               Quoted(name) + QStringLiteral(" is not one of ") + ClassChoice(Concrete));
+    return name.toStdString();
+}
+
+// The object at Key, which must be there and hold the keys Known and no others.
+QJsonObject ReadObject(const QJsonObject &Object, const QString &Where, const QString &Key,
+                       const QStringList &Known)
+{
+    const QJsonObject object = Member(Object, Where, Key, QJsonValue::Object).toObject();
+    RefuseUnknownKeys(object, Child(Where, Key), Known);
+    return object;
+}
+
+TServiceInputs ReadService(const QJsonObject &Shape, const QString &ShapeWhere)
+{
+    QStringList known{ExposureKey};
+    for (const auto &k : ServiceNums)
+        known << QLatin1String(k.Key);
+    const QJsonObject object = ReadObject(Shape, ShapeWhere, ServiceKey, known);
+    const QString where = Child(ShapeWhere, ServiceKey);
+
+    TServiceInputs in;
+    ReadNums<TServiceInputs>(object, where, in, ServiceNums);
+    const QString exposure = Member(object, where, ExposureKey, QJsonValue::String).toString();
+    const auto found =
+        std::find_if(ExposureNames.begin(), ExposureNames.end(),
+                     [&](const char *name) { return exposure == QLatin1String(name); });
+    if (found == ExposureNames.end()) {
+        QStringList names;
+        for (const char *name : ExposureNames)
+            names << QLatin1String(name);
+        Refuse(Child(where, ExposureKey), Quoted(exposure) + QStringLiteral(" is not one of ") +
+                                              names.join(QStringLiteral(", ")));
+    }
+    in.Exposure = static_cast<TExposure>(found - ExposureNames.begin());
+    return in;
+}
+
+TShearInputs ReadShear(const QJsonObject &Shape, const QString &ShapeWhere, std::string &LinkSteel)
+{
+    QStringList known{LinkSteelKey, LinkDKey, LegsKey};
+    for (const auto &k : ShearNums)
+        known << QLatin1String(k.Key);
+    const QJsonObject object = ReadObject(Shape, ShapeWhere, ShearKey, known);
+    const QString where = Child(ShapeWhere, ShearKey);
+
+    TShearInputs in;
+    ReadNums<TShearInputs>(object, where, in, ShearNums);
+    LinkSteel = ReadClass(object, where, LinkSteelKey, false);
+    const double d = Number(object, where, LinkDKey);
+    if (std::find(std::begin(LinkDiameters), std::end(LinkDiameters), d) ==
+        std::end(LinkDiameters)) {
+        QStringList diameters;
+        for (int offered : LinkDiameters)
+            diameters << QString::number(offered);
+        Refuse(Child(where, LinkDKey), Num(d) + QStringLiteral(" is not a link diameter: ") +
+                                           diameters.join(QStringLiteral(", ")));
+    }
+    in.LinkD = static_cast<int>(d);
+    const double legs = ReadNumber(object, where, LegsKey, TQuantity::Legs, 0.0, 0.0);
+    in.Legs = static_cast<decltype(in.Legs)>(legs);
+    return in;
+}
+
+TShapeInputs ReadShape(const QJsonObject &Top, const QString &Where, bool RibbedSlab, int Version)
+{
     QStringList known;
-    for (const TNumKey &k : NumKeys(RibbedSlab))
+    for (const auto &k : NumKeys(RibbedSlab))
         known << QLatin1String(k.Key);
     for (const TClassKey &k : ClassKeys)
         known << QLatin1String(k.Key);
     for (const TBarsKey &k : BarsKeys)
         known << QLatin1String(k.Key);
-    RefuseUnknownKeys(shape, Where, known);
+    if (Version >= 2)
+        known << ServiceKey << ShearKey;
+    const QJsonObject shape = ReadObject(Top, {}, Where, known);
 
     TShapeInputs in;
     double heightMm = 0.0; // as written in the file, for the messages
-    for (const TNumKey &k : NumKeys(RibbedSlab)) {
-        const double shown = Number(shape, Where, QLatin1String(k.Key));
-        const double scale = ScaleOf(k.Quantity);
-        double held = shown / scale; // as the window stores a typed value
-        if (held == 0.0)
-            held = 0.0; // and never -0
-        // Checked as the window checks the value it shows, so that a file written from what
-        // was read passes the same checks.
-        const TBounds bounds = BoundsOf(k.Quantity, in.h * 1000);
-        if (!bounds.Contains(held * scale))
-            Refuse(Child(Where, QLatin1String(k.Key)), Beyond(k.Quantity, shown, bounds, heightMm));
+    for (const auto &k : NumKeys(RibbedSlab)) {
+        const QString key = QLatin1String(k.Key);
+        in.*k.Field = ReadNumber(shape, Where, key, k.Quantity, in.h, heightMm);
         if (k.Quantity == TQuantity::h)
-            heightMm = shown;
-        in.*k.Field = held;
+            heightMm = Number(shape, Where, key);
     }
-    for (const TClassKey &k : ClassKeys) {
-        const QString name =
-            Member(shape, Where, QLatin1String(k.Key), QJsonValue::String).toString();
-        if (!IsOffered(name.toStdString(), k.Concrete))
-            Refuse(Child(Where, QLatin1String(k.Key)),
-                   Quoted(name) + QStringLiteral(" is not one of ") + ClassChoice(k.Concrete));
-        in.*k.Field = name.toStdString();
-    }
+    for (const TClassKey &k : ClassKeys)
+        in.*k.Field = ReadClass(shape, Where, QLatin1String(k.Key), k.Concrete);
     for (const TBarsKey &k : BarsKeys) {
         const QString where = Child(Where, QLatin1String(k.Key));
         const QJsonObject bars =
@@ -243,6 +363,14 @@ TShapeInputs ReadShape(const QJsonObject &Top, const QString &Where, bool Ribbed
                    Num(d) + QStringLiteral(" is not a diameter of the bar table"));
         in.*k.Count = static_cast<int>(count);
         in.*k.D = static_cast<int>(d);
+    }
+    if (Version >= 2) {
+        in.Service = ReadService(shape, Where);
+        in.Shear = ReadShear(shape, Where, in.LinkSteel);
+    } else { // before these inputs: a new section's
+        in.Service = TServiceInputs{};
+        in.Shear = TShearInputs{};
+        in.LinkSteel = ArmKlassTabel[DefaultAArmKlIndex - 1].Name;
     }
     return in;
 }
@@ -269,10 +397,19 @@ TSectionDocument ReadDocument(const QByteArray &Bytes)
         Refuse(QStringLiteral("format"),
                Quoted(format) + QStringLiteral(" is not ") + Quoted(FormatName));
     const double version = Number(top, {}, QStringLiteral("version"));
-    if (version != Version)
+    if (std::isfinite(version) && version == std::floor(version) && version > SectionFileVersion)
+        Refuse(QStringLiteral("version"),
+               Num(version) + QStringLiteral(" is newer than this program reads (up to ") +
+                   Num(SectionFileVersion) +
+                   QStringLiteral("); a later release of the program wrote it"));
+    if (version < 1 || version > SectionFileVersion || version != std::floor(version)) {
+        QStringList versions;
+        for (int v = 1; v <= SectionFileVersion; ++v)
+            versions << QString::number(v);
         Refuse(QStringLiteral("version"),
                Num(version) + QStringLiteral(" is not a version this program reads (") +
-                   Num(Version) + QLatin1Char(')'));
+                   versions.join(QStringLiteral(", ")) + QLatin1Char(')'));
+    }
     RefuseUnknownKeys(top, {},
                       {QStringLiteral("format"), QStringLiteral("version"), QStringLiteral("shape"),
                        QStringLiteral("rectangle"), QStringLiteral("ribbed_slab")});
@@ -283,8 +420,9 @@ TSectionDocument ReadDocument(const QByteArray &Bytes)
 
     TSectionDocument doc;
     doc.RibbedSlabShown = shape == QStringLiteral("ribbed-slab");
-    doc.Rectangle = ReadShape(top, QStringLiteral("rectangle"), false);
-    doc.RibbedSlab = ReadShape(top, QStringLiteral("ribbed_slab"), true);
+    doc.Version = static_cast<int>(version);
+    doc.Rectangle = ReadShape(top, QStringLiteral("rectangle"), false, doc.Version);
+    doc.RibbedSlab = ReadShape(top, QStringLiteral("ribbed_slab"), true, doc.Version);
     return doc;
 }
 } // namespace
@@ -308,6 +446,9 @@ TShapeInputs InputsOf(const TRistLoige &RL)
     in.TensionD = RL.AArmatuur.D;
     in.CompressionCount = RL.YArmatuur.Arv;
     in.CompressionD = RL.YArmatuur.D;
+    in.Service = RL.Kasutus;
+    in.Shear = RL.Nihe;
+    in.LinkSteel = RL.RArmKlass.Name;
     return in;
 }
 
@@ -331,6 +472,8 @@ void ApplyInputs(const TShapeInputs &In, TRistLoige &RL)
             steel.Assign(RL.AArmKlass);
         if (steel.Name == In.CompressionSteel)
             steel.Assign(RL.YArmKlass);
+        if (steel.Name == In.LinkSteel)
+            steel.Assign(RL.RArmKlass);
     }
     RL.AArmatuur.Arv = In.TensionCount;
     RL.AArmatuur.D = In.TensionD;
@@ -338,12 +481,14 @@ void ApplyInputs(const TShapeInputs &In, TRistLoige &RL)
     RL.YArmatuur.Arv = In.CompressionCount;
     RL.YArmatuur.D = In.CompressionD;
     RL.YArmatuur.CalcArea();
+    RL.Kasutus = In.Service;
+    RL.Nihe = In.Shear;
 }
 
 QByteArray WriteSectionDocument(const TSectionDocument &Doc)
 {
     const QJsonObject top{{"format", FormatName},
-                          {"version", Version},
+                          {"version", SectionFileVersion},
                           {"shape", Doc.RibbedSlabShown ? QStringLiteral("ribbed-slab")
                                                         : QStringLiteral("rectangle")},
                           {"rectangle", ShapeObject(Doc.Rectangle, false)},

@@ -1,9 +1,15 @@
 // Section files (.kordal): both shapes' inputs as UTF-8 JSON, in the units the window shows.
 //
-//   { "format": "kordal-section", "version": 1, "shape": "rectangle" | "ribbed-slab",
+//   { "format": "kordal-section", "version": 2, "shape": "rectangle" | "ribbed-slab",
 //     "rectangle":   { b_mm, h_mm, a_mm, ap_mm, Msd_kNm, concrete, tension_steel,
-//                      compression_steel, tension_bars, compression_bars },
+//                      compression_steel, tension_bars, compression_bars, serviceability, shear },
 //     "ribbed_slab": { the same and bw_mm, hf_mm } }   bars: { "count": n, "diameter_mm": D }
+//   serviceability: { Mk_kNm, Mqp_kNm, "exposure": "XC1", "creep": phi, dg_mm }
+//   shear:          { Vsd_kN, "link_steel": class, link_diameter_mm, link_legs, link_spacing_mm }
+//
+// Version 1 files, without serviceability and shear, still open: those inputs take a new
+// section's values and the document keeps Version 1, so that the window shows it as changed
+// until it is saved, always as the current version. A newer version is refused as such.
 //
 // Lengths are held in m and written in mm: a length is written as the shortest decimal y with
 // y / 1000 equal to the held value, which is how the window stores a typed y, so a file reads
@@ -13,6 +19,9 @@
 //   "<file name>: <where>: <what>", e.g. "beam.kordal: ribbed_slab.hf_mm: 600 is above h = 500".
 #pragma once
 
+#include "serviceability.h"
+#include "shear.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -21,18 +30,28 @@
 
 class TRistLoige;
 
-// The inputs of one shape as the section holds them: lengths in m, the moment in kNm.
+// The version this program writes; it reads 1 and this one.
+inline constexpr int SectionFileVersion = 2;
+
+// The inputs of one shape as the section holds them: lengths in m, moments in kNm, forces in kN.
 struct TShapeInputs {
     double b = 0.0, h = 0.0, a = 0.0, ap = 0.0, Msd = 0.0;
     double bw = 0.0, hf = 0.0; // the ribbed slab's; 0 for a rectangle, and not written for it
     std::string Concrete, TensionSteel, CompressionSteel;
     int TensionCount = 0, TensionD = 0, CompressionCount = 0, CompressionD = 0;
+    TServiceInputs Service; // RL.Kasutus
+    TShearInputs Shear;     // RL.Nihe
+    std::string LinkSteel;  // RL.RArmKlass
     bool operator==(const TShapeInputs &) const = default;
 };
 
 struct TSectionDocument {
     bool RibbedSlabShown = false; // the page shown when the file was saved
     TShapeInputs Rectangle, RibbedSlab;
+    // The version of the file read; the current one for a document the program makes. The
+    // writer always writes the current version, so an older file differs from its document
+    // until it has been saved again.
+    int Version = SectionFileVersion;
     bool operator==(const TSectionDocument &) const = default;
 };
 
@@ -41,8 +60,9 @@ inline constexpr qsizetype MaxSectionFileSize = 1 << 20;
 
 // RL's inputs; bw and hf when RL is a ribbed slab.
 TShapeInputs InputsOf(const TRistLoige &RL);
-// Into RL: the values, the classes by name from the class lists (a name not there leaves the
-// class as it was), the bars with their area; bw and hf when RL is a ribbed slab. RL's design
+// Into RL: the values, the classes (links' too) by name from the class lists (a name not there
+// leaves the class as it was), the bars with their area, the serviceability and shear inputs;
+// bw and hf when RL is a ribbed slab. RL's design
 // values follow at its next CalcDesignValues (Assign and the window's refresh both do it).
 void ApplyInputs(const TShapeInputs &In, TRistLoige &RL);
 
