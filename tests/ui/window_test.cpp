@@ -186,6 +186,14 @@ void TWindowTest::startsOnTheDefaultRectangle()
          {"VaheLabel", "PingeLabel", "PraguLabel", "VRdcLabel", "AswLabel", "RangLabel"})
         reds += Red(name) ? 'R' : '-';
     QCOMPARE(reds, QStringLiteral("RR----"));
+    // Nothing clipped, on a screen of 1366 x 768 with a title bar and a panel: every label as
+    // wide as its text and within its group.
+    QVERIFY(FForm->width() <= 1340 && FForm->height() <= 700);
+    for (const QLabel *label : W("GroupBox1")->findChildren<QLabel *>())
+        QVERIFY2(!label->isVisible() || label->objectName() == "RistLImage" ||
+                     (label->width() >= label->sizeHint().width() &&
+                      label->parentWidget()->rect().contains(label->geometry())),
+                 qPrintable(label->objectName()));
     // A hint is a control's tooltip, status tip and accessible name; hovering shows it.
     QLineEdit *msd = Edit("MsdEdit");
     QTest::mouseMove(msd);
@@ -287,7 +295,8 @@ void TWindowTest::barDialogChoosesTheBars()
     // The grid marks the areas short of the requirement, here exactly what 3 x 20 provide:
     // equal is no shortfall. The dialog opens on the layer's bars (6 x 32), every cell whole
     // without scrolling, in a font larger than its design's, and on the offscreen screen of
-    // 800 x 800, too narrow for its place. Bars that cannot lie in one row are greyed.
+    // 800 x 800, too narrow for its place; OK stays where it was designed, 5 px left of the
+    // table's middle. Bars that cannot lie in one row are greyed.
     qApp->setStyleSheet(QStringLiteral("QTableView { font: 10pt 'DejaVu Sans'; }"));
     RL().AArmatuur.AsReq = BarArea(3, 20);
     ChooseBars("AsValikButton", 2, 4, Qt::Key_Return, [](QWidget *Dialog, QTableWidget *Grid) {
@@ -305,14 +314,17 @@ void TWindowTest::barDialogChoosesTheBars()
         QCOMPARE(at(), 1206);
         QCOMPARE(label->text(), Localized("As,req = 9.42 cm2, As,prov = 48.25 cm2"));
         QCOMPARE(Grid->horizontalScrollBar()->maximum() + Grid->verticalScrollBar()->maximum(), 0);
-        QVERIFY(Dialog->rect().contains(Child<QPushButton>(Dialog, "OKButton")->geometry()));
+        const QRect ok = Child<QPushButton>(Dialog, "OKButton")->geometry(),
+                    table = Grid->geometry();
+        QVERIFY(Dialog->rect().contains(ok) && Dialog->rect().contains(table) &&
+                ok.top() > table.bottom() && qAbs(ok.center().x() - table.center().x() + 5) <= 1);
         QVERIFY(Dialog->screen()->availableGeometry().contains(Dialog->frameGeometry()));
         // The fixed column and row are no cells to choose; a shortfall shows red.
         for (Qt::Key key : {Qt::Key_Home, Qt::Key_Left, Qt::Key_PageUp, Qt::Key_Up})
             QTest::keyClick(Grid, key);
         QCOMPARE(at(), 101);
         QCOMPARE(label->text(), Localized("As,req = 9.42 cm2, As,prov = 0.28 cm2"));
-        QVERIFY(Red(label));
+        QVERIFY(Red(label) && !(Grid->item(1, 1)->flags() & Qt::ItemIsEditable));
         for (Qt::Key key : {Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_Down, Qt::Key_End})
             QTest::keyClick(Grid, key);
         QCOMPARE(at(), 1410);
