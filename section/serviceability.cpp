@@ -129,11 +129,11 @@ TServiceability ServiceabilityOf(const TRistLoige &RL)
                 RL.YArmKlass.Es * 1000};
     const double a = RL.a * 1000, phi = bars.D, c = a - phi / 2;
     // Nothing to check without a design or without tension bars; bars poking out of the
-    // concrete (c < 0), hogging moments or a negative creep coefficient are not a section this
-    // model describes.
+    // concrete (c < 0), hogging moments, a negative creep coefficient or materials no table
+    // holds (no strength, no stiffness) are not a section this model describes.
     if (RL.Fault != TDesignFault::None || !(g.As > 0) || !(g.As2 >= 0) || !(g.d > 0) ||
         bars.Arv < 1 || bars.D < 1 || !(c >= 0) || !(in.Mk >= 0) || !(in.Mqp >= 0) ||
-        !(in.Phi >= 0))
+        !(in.Phi >= 0) || !(RL.BetKlass.fck > 0) || !(g.Es > 0) || !(g.Es2 > 0))
         return {};
 
     TServiceability s;
