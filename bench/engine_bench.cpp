@@ -1,5 +1,6 @@
 // Time of one design, CalcDesignValues + Calculate, on each path of both sections, and of the
-// capacity check of the chosen bars and the shear design on a designed section.
+// capacity and serviceability checks of the chosen bars and of the shear design on a designed
+// section.
 #include "capacity.h"
 #include "classes.h"
 #include "rplristloige.h"
@@ -69,6 +70,21 @@ void Shear(benchmark::State &State, bool Ribbed, double Vsd)
     }
 }
 
+// The default bars and serviceability inputs (Mk 400, Mqp 300 kNm: both sections cracked).
+void Serviceability(benchmark::State &State, bool Ribbed)
+{
+    TClassesScope classes;
+    TRistLoige rectangle;
+    TRPLRistLoige slab;
+    TRistLoige &section = Ribbed ? slab : rectangle;
+    section.CalcDesignValues();
+    section.Calculate();
+    for (auto _ : State) {
+        benchmark::DoNotOptimize(section.Kasutus);
+        benchmark::DoNotOptimize(ServiceabilityOf(section));
+    }
+}
+
 BENCHMARK_CAPTURE(Rectangle, single_400kNm, 400.0);
 BENCHMARK_CAPTURE(Rectangle, compression_550kNm, 550.0);
 BENCHMARK_CAPTURE(RibbedSlab, flange_300kNm, 300.0, 0.1);
@@ -81,6 +97,8 @@ BENCHMARK_CAPTURE(Capacity, slab_web_450kNm, true, 450.0);
 BENCHMARK_CAPTURE(Capacity, slab_web_compression_550kNm, true, 550.0);
 BENCHMARK_CAPTURE(Shear, rectangle_200kN, false, 200.0);
 BENCHMARK_CAPTURE(Shear, slab_steeper_strut_300kN, true, 300.0);
+BENCHMARK_CAPTURE(Serviceability, rectangle_550kNm, false);
+BENCHMARK_CAPTURE(Serviceability, slab_550kNm, true);
 
 } // namespace
 

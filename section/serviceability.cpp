@@ -32,8 +32,9 @@ struct TGeometry {
 // about the axis,
 //   S(x) = Top t (x - t/2) + Below w^2 / 2 + k As2 (x - d2) - a As (d - x),
 //   t = min(x, TopDepth), w = max(x - TopDepth, 0), a = Es / Ec, k = Es2 / Ec - (x > d2),
-// grows with x, is negative at 0 and positive at d (the concrete above d outweighs nothing
-// below it), so bisection finds its one root; I about it likewise, the flange from t to x.
+// grows with x (every term's slope is an area, k >= 0 as steel is stiffer than concrete), is
+// negative at 0 and positive at d, where only the concrete and As' are left: bisection finds its
+// one root. I about it likewise, the flange's part from x - t to x below the axis.
 TElasticStress CrackedSection(const TGeometry &G, double M, double Ec)
 {
     const double alpha = G.Es / Ec, alpha2 = G.Es2 / Ec;
@@ -55,7 +56,7 @@ TElasticStress CrackedSection(const TGeometry &G, double M, double Ec)
     }
     TElasticStress s;
     s.x = (lo + hi) / 2;
-    const double t = top(s.x), w = below(s.x), u = s.x - t; // u: the web's share above the axis
+    const double t = top(s.x), w = below(s.x), u = s.x - t; // u: the axis below the flange
     s.I = G.Top * (std::pow(s.x, 3) - std::pow(u, 3)) / 3 + G.Below * std::pow(w, 3) / 3 +
           k(s.x) * G.As2 * std::pow(s.x - G.d2, 2) + alpha * G.As * std::pow(G.d - s.x, 2);
     s.SigmaC = M * s.x / s.I;
@@ -75,11 +76,6 @@ double CrackingMoment(const TGeometry &G, double fctm)
     return fctm * Ic / (G.h - yc);
 }
 
-bool Finite(const TBarFit &F)
-{
-    return std::isfinite(F.Gap) && std::isfinite(F.GapNeeded);
-}
-
 bool Finite(const TElasticStress &S)
 {
     return std::isfinite(S.x) && std::isfinite(S.I) && std::isfinite(S.SigmaC) &&
@@ -90,8 +86,8 @@ bool Finite(const TServiceability &S)
 {
     const double figures[] = {S.Ecm, S.EcEff, S.SigmaCLimit, S.SigmaSLimit, S.SigmaCQpLimit,
                               S.Mcr, S.SrMax, S.Wk,          S.WMax};
-    return Finite(S.Tension) && Finite(S.Compression) && Finite(S.Characteristic) &&
-           Finite(S.QuasiPermanent) &&
+    // The gaps are finite by construction (BarFit).
+    return Finite(S.Characteristic) && Finite(S.QuasiPermanent) &&
            std::all_of(std::begin(figures), std::end(figures),
                        [](double v) { return std::isfinite(v); });
 }
@@ -133,11 +129,11 @@ TServiceability ServiceabilityOf(const TRistLoige &RL)
                 RL.YArmKlass.Es * 1000};
     const double a = RL.a * 1000, phi = bars.D, c = a - phi / 2;
     // Nothing to check without a design or without tension bars; bars poking out of the
-    // concrete (c < 0), hogging moments or a negative creep coefficient are not a section this
-    // model describes.
+    // concrete (c < 0), hogging moments, a negative creep coefficient or materials no table
+    // holds (no strength, no stiffness) are not a section this model describes.
     if (RL.Fault != TDesignFault::None || !(g.As > 0) || !(g.As2 >= 0) || !(g.d > 0) ||
         bars.Arv < 1 || bars.D < 1 || !(c >= 0) || !(in.Mk >= 0) || !(in.Mqp >= 0) ||
-        !(in.Phi >= 0))
+        !(in.Phi >= 0) || !(RL.BetKlass.fck > 0) || !(g.Es > 0) || !(g.Es2 > 0))
         return {};
 
     TServiceability s;
@@ -170,7 +166,8 @@ TServiceability ServiceabilityOf(const TRistLoige &RL)
         const double rho = g.As / (bt * hcef), alphaE = g.Es / (s.Ecm * 1000);
         const double strain = std::max((qp.SigmaS - Kt * fctm / rho * (1 + alphaE * rho)) / g.Es,
                                        0.6 * qp.SigmaS / g.Es);
-        const bool close = bars.Arv > 1 && (bt - 2 * a) / (bars.Arv - 1) <= 5 * (c + phi / 2);
+        // Bars no further apart than 5 (c + phi / 2) are close (7.3.4(3)); one bar never is.
+        const bool close = bars.Arv > 1 && Within((bt - 2 * a) / (bars.Arv - 1), 5 * (c + phi / 2));
         s.SrMax = close ? SrCover * c + SrFactor * phi / rho : SrFar * (g.h - qp.x);
         s.Wk = s.SrMax * strain;
     }

@@ -4,7 +4,8 @@
 //
 // Bars (as the capacity check counts them): As = AArmatuur.AsProv at d = h - a; As' =
 // YArmatuur.AsProv at d2 = a', only while NeedsCompressionSteel(). The tension face is bt wide:
-// b for the rectangle, bw for the ribbed slab (CompressedOutline().Below).
+// b for the rectangle, bw for the ribbed slab (CompressedOutline().Below). Each layer's modular
+// ratio uses its own class's Es.
 //
 // Fit in one row (8.2(2)): n >= 2 bars of diameter phi across a width w, the outer axes the
 // cover c from the sides:   gap = (w - 2 c) / (n - 1) - phi  >=  max(phi, dg + 5, 20).
@@ -16,17 +17,20 @@
 // moment zero; I about it; sigma_c = M x / I, sigma_s = alpha_e M (d - x) / I.
 //   characteristic: M = Mk,  alpha_e = Es / Ecm,     Ecm = 22 ((fck + 8) / 10)^0.3 (Table 3.1)
 //   quasi-permanent: M = Mqp, alpha_e = Es / Ec,eff, Ec,eff = Ecm / (1 + phi)       (7.4.3(5))
-// Stress limits (7.2(2), (3), (5)): sigma_c(Mk) <= 0.6 fck for XD and XS classes only;
-// sigma_s(Mk) <= 0.8 fyk; sigma_c(Mqp) <= 0.45 fck.
+// Stress limits (7.2(2), (3), (5)): sigma_c(Mk) <= 0.6 fck for XD and XS classes only (the limit
+// is given for every class, SigmaCOk holds for the others); sigma_s(Mk) <= 0.8 fyk;
+// sigma_c(Mqp) <= 0.45 fck.
 //
 // Crack width (7.3.4) under Mqp: none while Mqp <= Mcr = fctm Ic / (h - yc) of the concrete
 // outline alone; otherwise, with the quasi-permanent x and sigma_s,
 //   hc,ef = min(2.5 (h - d), (h - x) / 3, h / 2),  rho_p,eff = As / (bt hc,ef)     (7.3.2(3))
+//   (h / 2 never governs in bending: (h - x) / 3 < h / 3)
 //   alpha_e = Es / Ecm, kt = 0.4, fct,eff = fctm
 //   esm - ecm = max((sigma_s - kt fct,eff / rho (1 + alpha_e rho)) / Es, 0.6 sigma_s / Es) (7.9)
 //   c = a - phi / 2;  s = (bt - 2 a) / (n - 1)
-//   sr,max = 3.4 c + 0.8 0.5 0.425 phi / rho  when s <= 5 (c + phi / 2)           (7.11)
+//   sr,max = 3.4 c + 0.8 0.5 0.425 phi / rho  when s <= 5 (c + phi / 2) (= 5 a)   (7.11)
 //          = 1.3 (h - x)                        otherwise, and for a single bar     (7.14)
+//   (uncracked: sr,max = wk = 0)
 //   wk = sr,max (esm - ecm) (7.8);  wmax = 0.4 mm for X0, XC1, 0.3 mm otherwise (Table 7.1N)
 // A comparison exactly on its limit passes (1e-9 relative).
 #pragma once
@@ -60,7 +64,8 @@ struct TBarFit {
     bool Fits = true;       // Count <= 1, or Gap >= GapNeeded
 };
 // Count bars of D mm across Width with their outer axes Cover from the sides (both m),
-// aggregate dg (m). Count 0 or 1 fits.
+// aggregate dg (m). Count 0 or 1 fits. Safe for any input: a width below 2 Cover gives a
+// negative gap; a width or cover that is not finite gives no gap (0) and no fit.
 TBarFit BarFit(int Count, int D, double Width, double Cover, double dg);
 
 // The cracked elastic section under one moment.
@@ -72,7 +77,10 @@ struct TElasticStress {
 };
 
 struct TServiceability {
-    bool Valid = false; // false: nothing to show (not designed, no tension bars, not finite)
+    // false, every other field as constructed: nothing to show. Not designed, no tension bars,
+    // a hogging moment, a negative creep coefficient or As', tension bars outside the concrete
+    // (a < phi / 2), or a figure that would not be finite.
+    bool Valid = false;
     TBarFit Tension;
     bool CompressionShown = false; // the compression bars count (NeedsCompressionSteel)
     TBarFit Compression;
