@@ -2,7 +2,8 @@
 // tiny, huge, negative and non-finite sizes, moments and covers, every class. A design either
 // fails (Calculate returns false, no figures left) or gives finite, non-negative areas with
 // flags that agree with them; the capacity of any bars is finite, and none without a design;
-// the drawing hands the surface only coordinates it can use.
+// so are the serviceability and shear checks of any bars and links; the drawing hands the
+// surface only coordinates it can use.
 #include "canvas.h"
 #include "capacity.h"
 #include "classes.h"
@@ -103,6 +104,37 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *Data, size_t Size)
     Check((ok || !c.Valid) && std::isfinite(c.MRd) && c.MRd >= 0 && std::isfinite(c.xOverD) &&
               (!(c.MRd > 0) || std::isfinite(c.Utilisation)),
           "capacity without a design, or not finite");
+
+    TServiceInputs &service = section->Kasutus;
+    service = {Input(in) * 5000, Input(in) * 5000,
+               static_cast<TExposure>(in.ConsumeIntegral<uint8_t>() % 11), Input(in) * 3,
+               Input(in) / 30};
+    section->Nihe = {Input(in) * 5000, in.PickValueInArray(LinkDiameters), Input(in) * 4,
+                     Input(in) / 2};
+    section->AArmatuur.Arv = section->YArmatuur.Arv = in.ConsumeIntegralInRange(0, 12);
+    const TServiceability s = ServiceabilityOf(*section);
+    const TShear v = ShearOf(*section);
+    const double figures[] = {s.Tension.Gap,
+                              s.Compression.Gap,
+                              s.Ecm,
+                              s.EcEff,
+                              s.Characteristic.SigmaC,
+                              s.QuasiPermanent.SigmaS,
+                              s.QuasiPermanent.x,
+                              s.Mcr,
+                              s.SrMax,
+                              s.Wk,
+                              v.VRdc,
+                              v.VRdMax,
+                              v.CotTheta,
+                              v.AswReq,
+                              v.AswProv,
+                              v.VRds};
+    for (double f : figures)
+        Check(std::isfinite(f), "a serviceability or shear figure not finite");
+    Check((ok || (!s.Valid && !v.Valid)) &&
+              (!v.Valid || v.WebTooSmall || (v.CotTheta >= 1 && v.CotTheta <= 2.5)),
+          "serviceability or shear without a design, or a strut outside 1..2.5");
 
     CheckingCanvas canvas;
     section->Draw(canvas, in.ConsumeIntegralInRange(-10, 4000),

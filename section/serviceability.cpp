@@ -7,8 +7,6 @@
 
 namespace
 {
-// Halvings of the bracket (0, d) of the neutral axis: 2^-60 d is far below a rounding error.
-constexpr int Steps = 60;
 constexpr double Kt = 0.4;         // long-term loading (7.3.4(2))
 constexpr double SrFactor = 0.17;  // k1 k2 k4 = 0.8 0.5 0.425 (7.11)
 constexpr double SrCover = 3.4;    // k3 (7.11)
@@ -33,8 +31,13 @@ struct TGeometry {
 //   S(x) = Top t (x - t/2) + Below w^2 / 2 + k As2 (x - d2) - a As (d - x),
 //   t = min(x, TopDepth), w = max(x - TopDepth, 0), a = Es / Ec, k = Es2 / Ec - (x > d2),
 // grows with x (every term's slope is an area, k >= 0 as steel is stiffer than concrete), is
-// negative at 0 and positive at d, where only the concrete and As' are left: bisection finds its
-// one root. I about it likewise, the flange's part from x - t to x below the axis.
+// negative at 0 and positive at d, where only the concrete and As' are left. Between the
+// breaks at TopDepth and d2 it is the quadratic A x^2 + B x + C with
+//   in the flange:  A = Top / 2,    B = k As2 + a As,                     C = -k As2 d2 - a As d
+//   in the web:     A = Below / 2,  B = (Top - Below) TopDepth + k As2 + a As,
+//                   C = (Below - Top) TopDepth^2 / 2 - k As2 d2 - a As d
+// whose rising root, x = -2 C / (B + sqrt(B^2 - 4 A C)), is taken in the piece where S changes
+// sign. I about it likewise, the flange's part from x - t to x below the axis.
 TElasticStress CrackedSection(const TGeometry &G, double M, double Ec)
 {
     const double alpha = G.Es / Ec, alpha2 = G.Es2 / Ec;
@@ -46,16 +49,24 @@ TElasticStress CrackedSection(const TGeometry &G, double M, double Ec)
         return G.Top * t * (x - t / 2) + G.Below * w * w / 2 + k(x) * G.As2 * (x - G.d2) -
                alpha * G.As * (G.d - x);
     };
+    // The pieces' ends in (0, d), in order; the last piece ends at d.
+    double ends[] = {std::clamp(G.TopDepth, 0.0, G.d), std::clamp(G.d2, 0.0, G.d), G.d};
+    std::sort(std::begin(ends), std::end(ends));
     double lo = 0.0, hi = G.d;
-    for (int i = 0; i < Steps; ++i) {
-        const double x = (lo + hi) / 2;
-        if (firstMoment(x) < 0)
-            lo = x;
-        else
-            hi = x;
+    for (double end : ends) {
+        hi = end;
+        if (end > lo && firstMoment(end) >= 0)
+            break;
+        lo = std::max(lo, end);
     }
+    const double mid = (lo + hi) / 2, kk = k(mid), steel = kk * G.As2 + alpha * G.As;
+    const double pull = -kk * G.As2 * G.d2 - alpha * G.As * G.d;
+    const bool flange = mid <= G.TopDepth;
+    const double A = (flange ? G.Top : G.Below) / 2;
+    const double B = steel + (flange ? 0.0 : (G.Top - G.Below) * G.TopDepth);
+    const double C = pull + (flange ? 0.0 : (G.Below - G.Top) * G.TopDepth * G.TopDepth / 2);
     TElasticStress s;
-    s.x = (lo + hi) / 2;
+    s.x = std::clamp(-2 * C / (B + std::sqrt(B * B - 4 * A * C)), lo, hi);
     const double t = top(s.x), w = below(s.x), u = s.x - t; // u: the axis below the flange
     s.I = G.Top * (std::pow(s.x, 3) - std::pow(u, 3)) / 3 + G.Below * std::pow(w, 3) / 3 +
           k(s.x) * G.As2 * std::pow(s.x - G.d2, 2) + alpha * G.As * std::pow(G.d - s.x, 2);
