@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace
 {
@@ -12,6 +13,13 @@ constexpr double SrFactor = 0.17;  // k1 k2 k4 = 0.8 0.5 0.425 (7.11)
 constexpr double SrCover = 3.4;    // k3 (7.11)
 constexpr double SrFar = 1.3;      // (7.14)
 constexpr double Allowance = 1e-9; // a figure on its limit passes
+
+// N / D, or not a number when D is 0: a section too small or too large for doubles ends as a
+// figure that is not finite, which makes the whole result invalid.
+double Quotient(double N, double D)
+{
+    return D != 0 ? N / D : std::numeric_limits<double>::quiet_NaN();
+}
 
 bool Within(double Value, double Limit)
 {
@@ -40,7 +48,7 @@ struct TGeometry {
 // sign. I about it likewise, the flange's part from x - t to x below the axis.
 TElasticStress CrackedSection(const TGeometry &G, double M, double Ec)
 {
-    const double alpha = G.Es / Ec, alpha2 = G.Es2 / Ec;
+    const double alpha = Quotient(G.Es, Ec), alpha2 = Quotient(G.Es2, Ec);
     auto top = [&](double x) { return std::min(x, G.TopDepth); };
     auto below = [&](double x) { return std::max(x - G.TopDepth, 0.0); };
     auto k = [&](double x) { return x > G.d2 ? alpha2 - 1 : alpha2; };
@@ -66,12 +74,12 @@ TElasticStress CrackedSection(const TGeometry &G, double M, double Ec)
     const double B = steel + (flange ? 0.0 : (G.Top - G.Below) * G.TopDepth);
     const double C = pull + (flange ? 0.0 : (G.Below - G.Top) * G.TopDepth * G.TopDepth / 2);
     TElasticStress s;
-    s.x = std::clamp(-2 * C / (B + std::sqrt(B * B - 4 * A * C)), lo, hi);
+    s.x = std::clamp(Quotient(-2 * C, B + std::sqrt(B * B - 4 * A * C)), lo, hi);
     const double t = top(s.x), w = below(s.x), u = s.x - t; // u: the axis below the flange
     s.I = G.Top * (std::pow(s.x, 3) - std::pow(u, 3)) / 3 + G.Below * std::pow(w, 3) / 3 +
           k(s.x) * G.As2 * std::pow(s.x - G.d2, 2) + alpha * G.As * std::pow(G.d - s.x, 2);
-    s.SigmaC = M * s.x / s.I;
-    s.SigmaS = alpha * M * (G.d - s.x) / s.I;
+    s.SigmaC = Quotient(M * s.x, s.I);
+    s.SigmaS = Quotient(alpha * M * (G.d - s.x), s.I);
     return s;
 }
 
@@ -81,10 +89,10 @@ double CrackingMoment(const TGeometry &G, double fctm)
 {
     const double hf = std::min(G.TopDepth, G.h), hw = G.h - hf;
     const double A1 = G.Top * hf, A2 = G.Below * hw, y1 = hf / 2, y2 = hf + hw / 2;
-    const double yc = (A1 * y1 + A2 * y2) / (A1 + A2);
+    const double yc = Quotient(A1 * y1 + A2 * y2, A1 + A2);
     const double Ic = G.Top * std::pow(hf, 3) / 12 + A1 * std::pow(yc - y1, 2) +
                       G.Below * std::pow(hw, 3) / 12 + A2 * std::pow(y2 - yc, 2);
-    return fctm * Ic / (G.h - yc);
+    return Quotient(fctm * Ic, G.h - yc);
 }
 
 bool Finite(const TElasticStress &S)
@@ -155,7 +163,7 @@ TServiceability ServiceabilityOf(const TRistLoige &RL)
 
     const double fck = RL.BetKlass.fck, fctm = RL.BetKlass.fctm;
     s.Ecm = SecantModulus(fck);
-    s.EcEff = s.Ecm / (1 + in.Phi);
+    s.EcEff = Quotient(s.Ecm, 1 + in.Phi);
     s.Characteristic = CrackedSection(g, in.Mk * 1e6, s.Ecm * 1000);
     s.QuasiPermanent = CrackedSection(g, in.Mqp * 1e6, s.EcEff * 1000);
 
@@ -174,12 +182,13 @@ TServiceability ServiceabilityOf(const TRistLoige &RL)
         const TElasticStress &qp = s.QuasiPermanent;
         const double bt = g.Below;
         const double hcef = std::min({2.5 * (g.h - g.d), (g.h - qp.x) / 3, g.h / 2});
-        const double rho = g.As / (bt * hcef), alphaE = g.Es / (s.Ecm * 1000);
-        const double strain = std::max((qp.SigmaS - Kt * fctm / rho * (1 + alphaE * rho)) / g.Es,
-                                       0.6 * qp.SigmaS / g.Es);
+        const double rho = Quotient(g.As, bt * hcef), alphaE = Quotient(g.Es, s.Ecm * 1000);
+        const double strain =
+            std::max((qp.SigmaS - Quotient(Kt * fctm, rho) * (1 + alphaE * rho)) / g.Es,
+                     0.6 * qp.SigmaS / g.Es);
         // Bars no further apart than 5 (c + phi / 2) are close (7.3.4(3)); one bar never is.
         const bool close = bars.Arv > 1 && Within((bt - 2 * a) / (bars.Arv - 1), 5 * (c + phi / 2));
-        s.SrMax = close ? SrCover * c + SrFactor * phi / rho : SrFar * (g.h - qp.x);
+        s.SrMax = close ? SrCover * c + SrFactor * Quotient(phi, rho) : SrFar * (g.h - qp.x);
         s.Wk = s.SrMax * strain;
     }
     s.WkOk = Within(s.Wk, s.WMax);

@@ -38,8 +38,8 @@ TShear ShearOf(const TRistLoige &RL)
     const double fck = concrete.fck, gc = concrete.gc, fcd = concrete.alfacc * concrete.fcd;
     const double fyk = RL.RArmKlass.fyk, fywd = RL.RArmKlass.fyd; // MPa
     if (RL.Fault != TDesignFault::None || !Finite(bw, d, As, Ved, s, fck, gc, fcd, fyk, fywd) ||
-        !(bw > 0) || !(d > 0) || !(As >= 0) || !(Ved >= 0) || !(s > 0) || !(phi > 0) ||
-        in.Legs < 1 || !(fck > 0) || !(gc > 0) || !(fcd > 0) || !(fyk > 0) || !(fywd > 0))
+        !(bw * d > 0) || !(As >= 0) || !(Ved >= 0) || !(s > 0) || !(phi > 0) || in.Legs < 1 ||
+        !(fck > 0) || !(gc > 0) || !(fcd > 0) || !(fyk > 0) || !(fywd > 0))
         return {};
 
     const double z = 0.9 * d;
