@@ -114,23 +114,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *Data, size_t Size)
     section->AArmatuur.Arv = section->YArmatuur.Arv = in.ConsumeIntegralInRange(0, 12);
     const TServiceability s = ServiceabilityOf(*section);
     const TShear v = ShearOf(*section);
-    const double figures[] = {s.Tension.Gap,
-                              s.Compression.Gap,
-                              s.Ecm,
-                              s.EcEff,
-                              s.Characteristic.SigmaC,
-                              s.QuasiPermanent.SigmaS,
-                              s.QuasiPermanent.x,
-                              s.Mcr,
-                              s.SrMax,
-                              s.Wk,
-                              v.VRdc,
-                              v.VRdMax,
-                              v.CotTheta,
-                              v.AswReq,
-                              v.AswProv,
-                              v.VRds};
-    for (double f : figures)
+    for (double f : std::initializer_list<double>{
+             s.Tension.Gap, s.Compression.Gap, s.Ecm, s.EcEff, s.Characteristic.SigmaC,
+             s.QuasiPermanent.SigmaS, s.QuasiPermanent.x, s.Mcr, s.SrMax, s.Wk, v.VRdc, v.VRdMax,
+             v.CotTheta, v.AswReq, v.AswProv, v.VRds})
         Check(std::isfinite(f), "a serviceability or shear figure not finite");
     Check((ok || (!s.Valid && !v.Valid)) &&
               (!v.Valid || v.WebTooSmall || (v.CotTheta >= 1 && v.CotTheta <= 2.5)),

@@ -145,11 +145,15 @@ void TDocumentTest::warnings()
           {TQuantity::bw, 500.0, "Ribi laius peaks olema arv: 0,0..2000,0"},
           {TQuantity::Msd, 500.0, "Arvutuslik paindemoment peaks olema arv: 0,0..10000,0"},
           {TQuantity::a, 500.1, "Arvutuslik kaitsekiht peaks olema arv: 0,0..250,05"},
-          {TQuantity::ap, 333.33, "Arvutuslik kaitsekiht peaks olema arv: 0,0..166,665"}})
+          {TQuantity::ap, 333.33, "Arvutuslik kaitsekiht peaks olema arv: 0,0..166,665"},
+          {TQuantity::dg, 500.0, "Täitematerjali suurim tera peaks olema arv: 4,0..63,0"},
+          {TQuantity::Legs, 500.0, "Harude arv peaks olema täisarv: 1..8"}})
         QCOMPARE(BoundsMessage(q, BoundsOf(q, heightMm)), QString::fromUtf8(message));
     const TBounds cover = BoundsOf(TQuantity::a, 500.1);
     QVERIFY(cover.Contains(250.05) && cover.Contains(0.0) && cover.Contains(-0.0));
-    QVERIFY(!cover.Contains(250.0501) && !cover.Contains(-1e-300) && !cover.Contains(NAN));
+    QVERIFY(!cover.Contains(250.0501) && !cover.Contains(-1e-300) && !cover.Contains(NAN) &&
+            !BoundsOf(TQuantity::Legs, 0).Contains(2.5) &&
+            BoundsOf(TQuantity::Legs, 0).Contains(8));
     QCOMPARE(ScaleOf(TQuantity::Msd) + ScaleOf(TQuantity::hf), 1001.0);
     QCOMPARE(DecimalsOf(TQuantity::Msd) * 10 + DecimalsOf(TQuantity::bw), 21);
 }
@@ -215,9 +219,8 @@ void TDocumentTest::fileRefused()
     const QByteArray v1 =
         QString::fromUtf8(Valid).remove(added).replace("\"version\": 2", "\"version\": 1").toUtf8();
     TSectionDocument old = ValidDoc;
-    old.Rectangle.Service = old.RibbedSlab.Service = {};
-    old.Rectangle.Shear = old.RibbedSlab.Shear = {};
-    old.Rectangle.LinkSteel = old.RibbedSlab.LinkSteel = "A500";
+    for (TShapeInputs *shape : {&old.Rectangle, &old.RibbedSlab})
+        shape->Service = {}, shape->Shear = {}, shape->LinkSteel = "A500";
     old.Version = 1;
     QCOMPARE(std::get<TSectionDocument>(ReadSectionDocument(v1, {})), old);
     QCOMPARE(std::get<0>(ReadSectionDocument(WriteSectionDocument(old), {})).Version, 2);
