@@ -251,7 +251,6 @@ void TMainKordalForm::SetServiceValues()
     ui->KeskkondComboBox->setCurrentIndex(static_cast<int>(service.Exposure));
     ui->FiEdit->setText(Format("%.1f", {service.Phi}));
     ui->DgEdit->setText(Format("%.1f", {service.dg * 1000}));
-    SetCaption(ui->EcmLabel, ModuliText(*RL));
     ui->VsdEdit->setText(Format("%.2f", {shear.Vsd}));
     SelectClass(ui->RangKlComboBox, *ArmKlassid, 1, RL->RArmKlass.Name);
     const auto diameter =
@@ -296,6 +295,8 @@ void TMainKordalForm::SetResults()
         SetCaption(label, text);
         SetShortfall(label, shortfall);
     }
+    SetCaption(ui->EcmLabel, ModuliText(*RL)); // follows the concrete class and the creep
+
     ImageCreate();
     UpdateTitle();
 }

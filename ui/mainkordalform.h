@@ -41,7 +41,7 @@ public:
     void SetYValues();
     void SetAValues();
     void SetRLValues();
-    void SetServiceValues(); // the serviceability and shear inputs, and the moduli
+    void SetServiceValues(); // the serviceability and shear inputs
     void SetResults();
     void ImageCreate();
     void ImagePaint();

@@ -246,8 +246,9 @@ void TWindowTest::classesAndShapes()
         W(box)->setFocus();
         QTest::keyClick(W(box), key);
         if (QByteArray(box) == "AArmKlComboBox") // C30/37: 615.65 kNm need no compression steel
-            QCOMPARE(Texts({"fckLabel", "AfydLabel"}),
-                     Localized("fck = 30.0 MPa|fyd = 347.83 MPa"));
+            QCOMPARE(
+                Texts({"fckLabel", "AfydLabel", "EcmLabel"}),
+                Localized("fck = 30.0 MPa|fyd = 347.83 MPa|Ecm = 32.8 GPa,  Ec,eff = 10.9 GPa"));
     }
     // A400 both ways: limit 540.51 kNm, As' = (550 - 540.51) / (0.415 * 347.83) = 0.66 cm2.
     QCOMPARE(Texts({"AscLabel", "YfydLabel"}),
