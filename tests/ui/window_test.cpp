@@ -289,8 +289,8 @@ void TWindowTest::barDialogChoosesTheBars()
     // The grid marks the areas short of the requirement, here exactly what 3 x 20 provide:
     // equal is no shortfall. The dialog opens on the layer's bars (6 x 32), every cell whole
     // without scrolling, in a font larger than its design's, and on the offscreen screen of
-    // 800 x 800, too narrow for its place; OK stays where it was designed, 5 px left of the
-    // table's middle. Bars that cannot lie in one row are greyed.
+    // 800 x 800, too narrow for its place; the margins around the table and OK stay as designed,
+    // OK 5 px left of the table's middle. Bars that cannot lie in one row are greyed.
     qApp->setStyleSheet(QStringLiteral("QTableView { font: 10pt 'DejaVu Sans'; }"));
     RL().AArmatuur.AsReq = BarArea(3, 20);
     ChooseBars("AsValikButton", 2, 4, Qt::Key_Return, [](QWidget *Dialog, QTableWidget *Grid) {
@@ -310,8 +310,9 @@ void TWindowTest::barDialogChoosesTheBars()
         QCOMPARE(Grid->horizontalScrollBar()->maximum() + Grid->verticalScrollBar()->maximum(), 0);
         const QRect ok = Child<QPushButton>(Dialog, "OKButton")->geometry(),
                     table = Grid->geometry();
-        QVERIFY(Dialog->rect().contains(ok) && Dialog->rect().contains(table) &&
-                ok.top() > table.bottom() && qAbs(ok.center().x() - table.center().x() + 5) <= 1);
+        QVERIFY(Dialog->width() - table.right() == 20 && Dialog->height() - ok.bottom() == 40 &&
+                ok.top() - table.bottom() == 11 &&
+                qAbs(ok.center().x() - table.center().x() + 5) <= 1);
         QVERIFY(Dialog->screen()->availableGeometry().contains(Dialog->frameGeometry()));
         // The fixed column and row are no cells to choose; a shortfall shows red.
         for (Qt::Key key : {Qt::Key_Home, Qt::Key_Left, Qt::Key_PageUp, Qt::Key_Up})
