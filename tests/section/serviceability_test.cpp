@@ -93,30 +93,20 @@ TEST_F(Serviceability, CrackedSectionOverAGrid)
         }
 }
 
-// One odd input at a time: finite figures or none; none for b, As <= 0, M, phi, As' < 0, c < 0.
-TEST_F(Serviceability, NothingButFiniteFigures)
+// Nothing without a design or tension bars, for bars outside the concrete (a < phi / 2), a
+// hogging moment or a negative creep; no moment is still a check. 3 / 12 across 144 - 2 30:
+// 84 / 2 - 12 = 30 = dg + 5 fits, on its limit; a NaN width has no gap and no fit.
+TEST_F(Serviceability, NothingToCheckAndTheEdges)
 {
-    const std::string none = Shown(TServiceability{});
-    for (std::size_t i = 0; i < 22; ++i)
-        for (double v : {0.0, -1.0, 1e-300, 0.015, 1e300, double(NAN), double(INFINITY)}) {
-            auto rl = Make(i >= 11, 550, 6, 32);
-            TServiceInputs &k = rl->Kasutus;
-            double *in[] = {
-                &rl->b, &rl->AArmatuur.AsProv, &rl->a, &rl->h, &rl->ap, &rl->Msd, &k.Mk, &k.Mqp,
-                &k.Phi, &rl->YArmatuur.AsProv, &k.dg};
-            const std::size_t f = i % 11;
-            *in[f] = v;
-            rl->CalcDesignValues();
-            rl->Calculate();
-            const TServiceability s = ServiceabilityOf(*rl);
-            const bool hopeless =
-                (f < 2 && !(v > 0)) || (f == 2 && v < 1) || (f >= 6 && f < 10 && !(v >= 0));
-            const bool fine = f >= 6 && v == 0; // no moment, creep, As' or aggregate: still valid
-            EXPECT_TRUE((hopeless ? Shown(s) == none : s.Valid || (!fine && Shown(s) == none)) &&
-                        Shown(s).find_first_of("ai") == std::string::npos)
-                << i << " " << v;
-        }
-    // 3/12 across 144 - 2 30: 84 / 2 - 12 = 30 = dg + 5 fits, on its limit; NaN: no gap, no fit.
+    for (int i = 0; i < 7; ++i) {
+        auto rl = Make(i % 2, 550, 6, 32);
+        double *input[] = {&rl->b,           &rl->AArmatuur.AsProv, &rl->a,         &rl->Kasutus.Mk,
+                           &rl->Kasutus.Phi, &rl->Kasutus.Mqp,      &rl->Kasutus.dg};
+        *input[i] = i == 2 ? 0.0159 : i < 2 ? 0.0 : i < 5 ? -1e-9 : 0.0;
+        rl->CalcDesignValues();
+        rl->Calculate();
+        EXPECT_EQ(ServiceabilityOf(*rl).Valid, i >= 5) << i;
+    }
     const TBarFit on = BarFit(3, 12, 0.144, 0.03, 0.025), nan = BarFit(3, 16, NAN, 0.04, 0.025);
     EXPECT_TRUE(on.Fits && on.Count == 3 && !nan.Fits && nan.Gap == 0 && nan.GapNeeded == 30);
 }
