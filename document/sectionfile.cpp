@@ -55,13 +55,13 @@ constexpr TNumKey<TServiceInputs> ServiceNums[] = {
     {"creep", TQuantity::Phi, &TServiceInputs::Phi},
     {"dg_mm", TQuantity::dg, &TServiceInputs::dg}};
 constexpr TNumKey<TShearInputs> ShearNums[] = {{"Vsd_kN", TQuantity::Vsd, &TShearInputs::Vsd},
+                                               {"link_legs", TQuantity::Legs, &TShearInputs::Legs},
                                                {"link_spacing_mm", TQuantity::s, &TShearInputs::s}};
 const QString ServiceKey = QStringLiteral("serviceability");
 const QString ShearKey = QStringLiteral("shear");
 const QString ExposureKey = QStringLiteral("exposure");
 const QString LinkSteelKey = QStringLiteral("link_steel");
 const QString LinkDKey = QStringLiteral("link_diameter_mm");
-const QString LegsKey = QStringLiteral("link_legs");
 
 struct TClassKey {
     const char *Key;
@@ -135,7 +135,6 @@ QJsonObject ShapeObject(const TShapeInputs &In, bool RibbedSlab)
     WriteNums<TShearInputs>(shear, In.Shear, ShearNums);
     shear[LinkSteelKey] = QString::fromStdString(In.LinkSteel);
     shear[LinkDKey] = In.Shear.LinkD;
-    shear[LegsKey] = static_cast<double>(In.Shear.Legs);
     shape[ShearKey] = shear;
     return shape;
 }
@@ -301,7 +300,7 @@ TServiceInputs ReadService(const QJsonObject &Shape, const QString &ShapeWhere)
 
 TShearInputs ReadShear(const QJsonObject &Shape, const QString &ShapeWhere, std::string &LinkSteel)
 {
-    QStringList known{LinkSteelKey, LinkDKey, LegsKey};
+    QStringList known{LinkSteelKey, LinkDKey};
     for (const auto &k : ShearNums)
         known << QLatin1String(k.Key);
     const QJsonObject object = ReadObject(Shape, ShapeWhere, ShearKey, known);
@@ -320,8 +319,6 @@ TShearInputs ReadShear(const QJsonObject &Shape, const QString &ShapeWhere, std:
                                            diameters.join(QStringLiteral(", ")));
     }
     in.LinkD = static_cast<int>(d);
-    const double legs = ReadNumber(object, where, LegsKey, TQuantity::Legs, 0.0, 0.0);
-    in.Legs = static_cast<decltype(in.Legs)>(legs);
     return in;
 }
 
