@@ -105,10 +105,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *Data, size_t Size)
               (!(c.MRd > 0) || std::isfinite(c.Utilisation)),
           "capacity without a design, or not finite");
 
-    TServiceInputs &service = section->Kasutus;
-    service = {Input(in) * 5000, Input(in) * 5000,
-               static_cast<TExposure>(in.ConsumeIntegral<uint8_t>() % 11), Input(in) * 3,
-               Input(in) / 30};
+    section->Kasutus = {Input(in) * 5000, Input(in) * 5000,
+                        static_cast<TExposure>(in.ConsumeIntegral<uint8_t>() % 11), Input(in) * 3,
+                        Input(in) / 30};
     section->Nihe = {Input(in) * 5000, in.PickValueInArray(LinkDiameters), Input(in) * 4,
                      Input(in) / 2};
     section->AArmatuur.Arv = section->YArmatuur.Arv = in.ConsumeIntegralInRange(0, 12);
