@@ -4,8 +4,10 @@
 #include "aboutbox.h"
 #include "armtabelform.h"
 #include "classes.h"
+#include "drawingrecord.h"
 #include "numformat.h"
 #include "qtcanvas.h"
+#include "quietwrites.h"
 #include "resultlines.h"
 #include "ristloige.h"
 #include "rplristloige.h"
@@ -26,25 +28,6 @@ TMainKordalForm *MainKordalForm = nullptr;
 
 namespace
 {
-const QColor ShortfallColour(255, 0, 0);
-
-// Labels grow and shrink with their text, so no result is ever cut off.
-void SetCaption(QLabel *Label, const QString &Text)
-{
-    Label->setText(Text);
-    Label->adjustSize();
-}
-
-// A "Valitud" label's background: red when the chosen bars fall short of the required
-// area, otherwise the face colour of buttons, the window's normal background.
-void SetShortfall(QLabel *Label, bool Shortfall)
-{
-    QPalette palette = Label->palette();
-    palette.setColor(QPalette::Window,
-                     Shortfall ? ShortfallColour : QApplication::palette().color(QPalette::Button));
-    Label->setPalette(palette);
-}
-
 // Selects the item of Box whose list entry (Items(k), k = First..Count) carries Name;
 // leaves the selection alone when none does. A selection made here is not a user's choice.
 template <typename TList>
@@ -191,10 +174,10 @@ void TMainKordalForm::SetBetValues()
     SelectClass(ui->BetKlComboBox, *BetKlassid, MinBetKlIndex, RL->BetKlass.Name);
     TBetKlass &bet = RL->BetKlass;
     bet.CalcValues();
-    SetCaption(ui->fckLabel, Format("fck = %.1f MPa", {bet.fck}));
-    SetCaption(ui->fcdLabel, Format("fcd = %.1f MPa", {bet.fcd}));
-    SetCaption(ui->gcLabel, Format("gc = %.2f", {bet.gc}));
-    SetCaption(ui->alfaLabel, Format("alfa,cc = %.2f", {bet.alfacc}));
+    ShowText(ui->fckLabel, Format("fck = %.1f MPa", {bet.fck}));
+    ShowText(ui->fcdLabel, Format("fcd = %.1f MPa", {bet.fcd}));
+    ShowText(ui->gcLabel, Format("gc = %.2f", {bet.gc}));
+    ShowText(ui->alfaLabel, Format("alfa,cc = %.2f", {bet.alfacc}));
 }
 
 void TMainKordalForm::SetAValues()
@@ -202,10 +185,10 @@ void TMainKordalForm::SetAValues()
     SelectClass(ui->AArmKlComboBox, *ArmKlassid, 1, RL->AArmKlass.Name);
     TArmKlass &arm = RL->AArmKlass;
     arm.CalcValues();
-    SetCaption(ui->AgsLabel, Format("gs = %.2f", {arm.gs}));
-    SetCaption(ui->AfykLabel, Format("fyk = %.1f MPa", {arm.fyk}));
-    SetCaption(ui->AEsLabel, Format("Es = %.1f GPa", {arm.Es}));
-    SetCaption(ui->AfydLabel, Format("fyd = %.2f MPa", {arm.fyd}));
+    ShowText(ui->AgsLabel, Format("gs = %.2f", {arm.gs}));
+    ShowText(ui->AfykLabel, Format("fyk = %.1f MPa", {arm.fyk}));
+    ShowText(ui->AEsLabel, Format("Es = %.1f GPa", {arm.Es}));
+    ShowText(ui->AfydLabel, Format("fyd = %.2f MPa", {arm.fyd}));
 }
 
 void TMainKordalForm::SetYValues()
@@ -213,11 +196,11 @@ void TMainKordalForm::SetYValues()
     SelectClass(ui->YArmKlComboBox, *ArmKlassid, 1, RL->YArmKlass.Name);
     TArmKlass &arm = RL->YArmKlass;
     arm.CalcValues();
-    SetCaption(ui->YgsLabel, Format("gs = %.2f", {arm.gs}));
-    SetCaption(ui->YfykLabel, Format("fyk = %.1f MPa", {arm.fyk}));
-    SetCaption(ui->YEsLabel, Format("Es = %.1f GPa", {arm.Es}));
+    ShowText(ui->YgsLabel, Format("gs = %.2f", {arm.gs}));
+    ShowText(ui->YfykLabel, Format("fyk = %.1f MPa", {arm.fyk}));
+    ShowText(ui->YEsLabel, Format("Es = %.1f GPa", {arm.Es}));
     // fyd, not the design stress of compression bars (fycd), as the tension group shows it.
-    SetCaption(ui->YfydLabel, Format("fyd = %.2f MPa", {arm.fyd}));
+    ShowText(ui->YfydLabel, Format("fyd = %.2f MPa", {arm.fyd}));
 }
 
 void TMainKordalForm::SetRLValues()
@@ -226,18 +209,18 @@ void TMainKordalForm::SetRLValues()
     SetBetValues();
     SetYValues();
     SetAValues();
-    ui->MsdEdit->setText(Format("%.2f", {RL->Msd}));
-    ui->aEdit->setText(Format("%.1f", {RL->a * 1000}));
-    ui->apEdit->setText(Format("%.1f", {RL->ap * 1000}));
+    ShowText(ui->MsdEdit, Format("%.2f", {RL->Msd}));
+    ShowText(ui->aEdit, Format("%.1f", {RL->a * 1000}));
+    ShowText(ui->apEdit, Format("%.1f", {RL->ap * 1000}));
     if (!IsRPL) {
-        ui->hEdit->setText(Format("%.1f", {RL->h * 1000}));
-        ui->bEdit->setText(Format("%.1f", {RL->b * 1000}));
+        ShowText(ui->hEdit, Format("%.1f", {RL->h * 1000}));
+        ShowText(ui->bEdit, Format("%.1f", {RL->b * 1000}));
     } else {
         const auto &rpl = static_cast<const TRPLRistLoige &>(*RL);
-        ui->hEditRPL->setText(Format("%.1f", {rpl.h * 1000}));
-        ui->bEditRPL->setText(Format("%.1f", {rpl.b * 1000}));
-        ui->hfEdit->setText(Format("%.1f", {rpl.hf * 1000}));
-        ui->bwEdit->setText(Format("%.1f", {rpl.bw * 1000}));
+        ShowText(ui->hEditRPL, Format("%.1f", {rpl.h * 1000}));
+        ShowText(ui->bEditRPL, Format("%.1f", {rpl.b * 1000}));
+        ShowText(ui->hfEdit, Format("%.1f", {rpl.hf * 1000}));
+        ShowText(ui->bwEdit, Format("%.1f", {rpl.bw * 1000}));
     }
     SetServiceValues();
 }
@@ -246,56 +229,50 @@ void TMainKordalForm::SetServiceValues()
 {
     const TServiceInputs &service = RL->Kasutus;
     const TShearInputs &shear = RL->Nihe;
-    ui->MkEdit->setText(Format("%.2f", {service.Mk}));
-    ui->MqpEdit->setText(Format("%.2f", {service.Mqp}));
+    ShowText(ui->MkEdit, Format("%.2f", {service.Mk}));
+    ShowText(ui->MqpEdit, Format("%.2f", {service.Mqp}));
     ui->KeskkondComboBox->setCurrentIndex(static_cast<int>(service.Exposure));
-    ui->FiEdit->setText(Format("%.1f", {service.Phi}));
-    ui->DgEdit->setText(Format("%.1f", {service.dg * 1000}));
-    ui->VsdEdit->setText(Format("%.2f", {shear.Vsd}));
+    ShowText(ui->FiEdit, Format("%.1f", {service.Phi}));
+    ShowText(ui->DgEdit, Format("%.1f", {service.dg * 1000}));
+    ShowText(ui->VsdEdit, Format("%.2f", {shear.Vsd}));
     SelectClass(ui->RangKlComboBox, *ArmKlassid, 1, RL->RArmKlass.Name);
     const auto diameter =
         std::find(std::begin(LinkDiameters), std::end(LinkDiameters), shear.LinkD);
     if (diameter != std::end(LinkDiameters))
         ui->RangDComboBox->setCurrentIndex(static_cast<int>(diameter - std::begin(LinkDiameters)));
-    ui->RangHaradEdit->setText(Format("%.0f", {shear.Legs}));
-    ui->RangSammEdit->setText(Format("%.1f", {shear.s * 1000}));
+    ShowText(ui->RangHaradEdit, Format("%.0f", {shear.Legs}));
+    ShowText(ui->RangSammEdit, Format("%.1f", {shear.s * 1000}));
 }
 
 void TMainKordalForm::SetResults()
 {
     RL->Calculate();
     const TResultLines lines = DescribeResults(*RL);
-    SetCaption(ui->AstLabel, lines.Tension);
+    ShowText(ui->AstLabel, lines.Tension);
     RL->AArmatuur.AsReq = lines.TensionReq;
-    SetCaption(ui->AstProvLabel, lines.TensionBars);
-    SetShortfall(ui->AstProvLabel, lines.TensionShort);
+    ShowText(ui->AstProvLabel, lines.TensionBars);
+    ShowShortfall(ui->AstProvLabel, lines.TensionShort);
     // A hidden compression group keeps what it showed last.
-    ui->AscLabel->setVisible(lines.Compression);
-    ui->YArmKlGroupBox->setVisible(lines.Compression);
-    ui->AscValikButton->setVisible(lines.Compression);
-    ui->AscProvLabel->setVisible(lines.Compression);
+    for (QWidget *widget : std::initializer_list<QWidget *>{ui->AscLabel, ui->YArmKlGroupBox,
+                                                            ui->AscValikButton, ui->AscProvLabel})
+        ShowVisible(widget, lines.Compression);
     if (lines.Compression) {
-        SetCaption(ui->AscLabel, lines.CompressionText);
+        ShowText(ui->AscLabel, lines.CompressionText);
         RL->YArmatuur.AsReq = lines.CompressionReq;
-        SetCaption(ui->AscProvLabel, lines.CompressionBars);
-        SetShortfall(ui->AscProvLabel, lines.CompressionShort);
+        ShowText(ui->AscProvLabel, lines.CompressionBars);
+        ShowShortfall(ui->AscProvLabel, lines.CompressionShort);
     }
-    ui->MRdLabel->setVisible(lines.CapacityShown);
-    SetCaption(ui->MRdLabel, lines.Capacity);
-    SetShortfall(ui->MRdLabel, lines.CapacityShort);
     const std::tuple<QLabel *, bool, QString, bool> checks[] = {
+        {ui->MRdLabel, lines.CapacityShown, lines.Capacity, lines.CapacityShort},
         {ui->VaheLabel, lines.ServiceShown, lines.Gap, lines.GapShort},
         {ui->PingeLabel, lines.ServiceShown, lines.Stress, lines.StressShort},
         {ui->PraguLabel, lines.ServiceShown, lines.Crack, lines.CrackShort},
         {ui->VRdcLabel, lines.ShearShown, lines.ShearConcrete, false},
         {ui->AswLabel, lines.ShearShown, lines.LinksRequired, lines.LinksRequiredShort},
         {ui->RangLabel, lines.ShearShown, lines.Links, lines.LinksShort}};
-    for (const auto &[label, shown, text, shortfall] : checks) {
-        label->setVisible(shown);
-        SetCaption(label, text);
-        SetShortfall(label, shortfall);
-    }
-    SetCaption(ui->EcmLabel, ModuliText(*RL)); // follows the concrete class and the creep
+    for (const auto &[label, shown, text, shortfall] : checks)
+        ShowLine(label, shown, text, shortfall);
+    ShowText(ui->EcmLabel, ModuliText(*RL)); // follows the concrete class and the creep
 
     ImageCreate();
     UpdateTitle();
@@ -312,6 +289,12 @@ void TMainKordalForm::ImageCreate()
         FImage = QImage(ui->RLScrollBox->maximumViewportSize() * ratio, QImage::Format_RGB32);
         FImage.setDevicePixelRatio(ratio);
     }
+    // The same calls give the same pixels: the picture is painted again only when they differ.
+    TDrawingRecord drawing;
+    RL->Draw(drawing, FImage.width(), FImage.height());
+    if (drawing == FDrawn && !ui->RistLImage->pixmap().isNull())
+        return;
+    FDrawn = std::move(drawing);
     FImage.fill(Qt::white);
     ImagePaint();
 }
@@ -320,7 +303,7 @@ void TMainKordalForm::ImagePaint()
 {
     {
         TQtCanvas canvas(FImage);
-        RL->Draw(canvas, FImage.width(), FImage.height());
+        FDrawn.Replay(canvas);
     }
     ui->RistLImage->setPixmap(QPixmap::fromImage(FImage));
 }

@@ -4,7 +4,9 @@
 //   input field --exit handler: TryStrToNum, range check, mm -> m--> RL (the current section)
 //   SetRLValues: RL->CalcDesignValues(), material groups, input fields rewritten from RL
 //   SetResults:  RL->Calculate(), result labels, the bar groups' AsReq, compression controls
-//   ImageCreate: clear RistLImage, ImagePaint: RL->Draw() on it
+//   ImageCreate: RL->Draw() into a record; when it differs from the one shown, clear
+//                RistLImage and ImagePaint: the record played on it
+// Every text, colour and visibility goes through quietwrites.h: only what changed is written.
 // A class choice copies the class from its list into RL's own copy (CalcDesignValues, the
 // group's Set...Values, SetResults). A shape switch replaces RL by a section of the other
 // shape filled from that shape's stored section; a switch by the tabs saves RL first.
@@ -13,6 +15,7 @@
 // handlers of the input fields, class boxes and shape switch in mainkordalform_input.cpp.
 #pragma once
 
+#include "drawingrecord.h"
 #include "sectionfile.h"
 
 #include <QImage>
@@ -90,7 +93,8 @@ private:
     void AsValikButtonClick();
     void AscValikButtonClick();
 
-    QImage FImage; // RistLImage's picture, in device pixels
+    QImage FImage;         // RistLImage's picture, in device pixels
+    TDrawingRecord FDrawn; // the calls that painted it
 
     // --- Input handling (mainkordalform_input.cpp) ---
     // Each numeric field: Change filters its characters, Exit (the focus passing to another
