@@ -4,6 +4,7 @@
 // a' 40 (mm), C25/30, A500: A = 16.667 MPa, d = 0.455 m, mulim = 0.37172, omegalim = 0.49349.
 #include "capacity.h"
 #include "classes.h"
+#include "drawingrecord.h"
 #include "rplristloige.h"
 
 #include <gtest/gtest.h>
@@ -308,6 +309,7 @@ class TRaster : public TCanvas
 public:
     TRaster(int W, int H) : W(W), H(H), Pixels(static_cast<std::size_t>(W * H), clWhite) {}
     TColor At(int X, int Y) const { return Pixels[static_cast<std::size_t>(Y * W + X)]; }
+    bool operator==(const TRaster &Other) const { return Pixels == Other.Pixels; }
 
     void SetPenStyle(TPenStyle) override {}
     void SetPenColor(TColor Color) override { Pen = Color; }
@@ -390,8 +392,12 @@ const Case Cases[] = {
 };
 // clang-format on
 
+// Each drawing is also kept as a record: played back it paints the same pixels, drawn again it
+// is the same record, and it differs from the drawing before it (every case draws another, but
+// the last two draw nothing).
 TEST_F(Section, DrawingPixelsWhereTheyBelong)
 {
+    TDrawingRecord previous;
     for (const Case &c : Cases) {
         TRPLRistLoige slab;
         TRistLoige rect;
@@ -405,6 +411,15 @@ TEST_F(Section, DrawingPixelsWhereTheyBelong)
         rl.Draw(raster, c.W, c.H);
         for (const Probe &p : c.Probes)
             EXPECT_EQ(raster.At(p.X, p.Y), p.Colour) << c.Name << " at " << p.X << ", " << p.Y;
+        TDrawingRecord record, again;
+        rl.Draw(record, c.W, c.H);
+        rl.Draw(again, c.W, c.H);
+        TRaster replayed(380, 211);
+        record.Replay(replayed);
+        EXPECT_TRUE(replayed == raster && again == record) << c.Name;
+        const bool nothing = record == TDrawingRecord();
+        EXPECT_TRUE(nothing ? c.W == 0 || c.b == 0 : !(record == previous)) << c.Name;
+        previous = record;
     }
 }
 
