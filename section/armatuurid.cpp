@@ -21,6 +21,7 @@ void TArmatuurid::Assign(TArmatuurid &Dest) const
 {
     Dest.D = D;
     Dest.Arv = Arv;
+    Dest.Rows = Rows;
     Dest.AsReq = AsReq;
     Dest.AsProv = AsProv;
 }

@@ -1,4 +1,4 @@
-// One layer of equal reinforcing bars.
+// One group of equal reinforcing bars, laid in Rows rows (cover.h places them).
 //
 //   AsProv = Arv * pi * D * D / 400      provided area, cm2 (pi*D^2/4 mm2 per bar / 100)
 //
@@ -14,11 +14,12 @@ public:
 
     // Recomputes AsProv from D and Arv; nothing calls it when they change.
     void CalcArea();
-    // Copies D, Arv, AsReq and AsProv into Dest unchanged (no recomputation).
+    // Copies D, Arv, Rows, AsReq and AsProv into Dest unchanged (no recomputation).
     void Assign(TArmatuurid &Dest) const;
 
     int D = 16;          // bar diameter, mm
     int Arv = 4;         // number of bars
+    int Rows = 1;        // rows the bars are laid in: 1..3 in tension, 1..2 in compression
     double AsReq = 0.0;  // area required of the layer, cm2 (written by the window)
     double AsProv = 0.0; // area the bars provide, cm2
 };

@@ -1,5 +1,6 @@
 #include "serviceability.h"
 
+#include "cover.h"
 #include "ristloige.h"
 
 #include <algorithm>
@@ -146,7 +147,9 @@ TServiceability ServiceabilityOf(const TRistLoige &RL)
                 counted ? top.AsProv * 100 : 0.0,
                 RL.AArmKlass.Es * 1000,
                 RL.YArmKlass.Es * 1000};
-    const double a = RL.a * 1000, phi = bars.D, c = a - phi / 2;
+    // The outer row, nearest the tension face: its axis e from the face (e = a for one row).
+    const TRows rows = RowsOf(bars.Arv, bars.Rows, bars.D, RL.a * 1000, in.dg * 1000);
+    const double e = rows.Axis, phi = bars.D, c = e - phi / 2;
     // Nothing to check without a design or without tension bars; bars poking out of the
     // concrete (c < 0), hogging moments, a negative creep coefficient or materials no table
     // holds (no strength, no stiffness) are not a section this model describes.
@@ -156,10 +159,10 @@ TServiceability ServiceabilityOf(const TRistLoige &RL)
         return {};
 
     TServiceability s;
-    s.Tension = BarFit(bars.Arv, bars.D, zone.Below, RL.a, in.dg);
+    s.Tension = RowFit(bars.Arv, bars.Rows, bars.D, zone.Below, RL.a, in.dg);
     s.CompressionShown = counted;
     if (counted)
-        s.Compression = BarFit(top.Arv, top.D, zone.Top, RL.ap, in.dg);
+        s.Compression = RowFit(top.Arv, top.Rows, top.D, zone.Top, RL.ap, in.dg);
 
     const double fck = RL.BetKlass.fck, fctm = RL.BetKlass.fctm;
     s.Ecm = SecantModulus(fck);
@@ -186,8 +189,10 @@ TServiceability ServiceabilityOf(const TRistLoige &RL)
         const double strain =
             std::max((qp.SigmaS - Quotient(Kt * fctm, rho) * (1 + alphaE * rho)) / g.Es,
                      0.6 * qp.SigmaS / g.Es);
-        // Bars no further apart than 5 (c + phi / 2) are close (7.3.4(3)); one bar never is.
-        const bool close = bars.Arv > 1 && Within((bt - 2 * a) / (bars.Arv - 1), 5 * (c + phi / 2));
+        // Bars of the outer row no further apart than 5 (c + phi / 2) are close (7.3.4(3)); one
+        // bar never is.
+        const int n = rows.Outer;
+        const bool close = n > 1 && Within((bt - 2 * e) / (n - 1), 5 * (c + phi / 2));
         s.SrMax = close ? SrCover * c + SrFactor * Quotient(phi, rho) : SrFar * (g.h - qp.x);
         s.Wk = s.SrMax * strain;
     }

@@ -1,6 +1,7 @@
-// Serviceability of the bars chosen for a designed section: whether each layer fits in one
-// row, the stresses of the cracked elastic section under service moments, and the crack
-// width. Lengths in mm, stresses in MPa, moduli in GPa, moments in kNm unless said otherwise.
+// Serviceability of the bars chosen for a designed section: whether each group's outer row
+// fits across the section, the stresses of the cracked elastic section under service moments, and
+// the crack width. Lengths in mm, stresses in MPa, moduli in GPa, moments in kNm unless said
+// otherwise.
 //
 // Bars (as the capacity check counts them): As = AArmatuur.AsProv at d = h - a; As' =
 // YArmatuur.AsProv at d2 = a', only while NeedsCompressionSteel(). The tension face is bt wide:
@@ -9,7 +10,9 @@
 //
 // Fit in one row (8.2(2)): n >= 2 bars of diameter phi across a width w, the outer axes the
 // cover c from the sides:   gap = (w - 2 c) / (n - 1) - phi  >=  max(phi, dg + 5, 20).
-// One bar has no gap and fits.
+// One bar has no gap and fits. A group in several rows (cover.h, RowsOf) is checked by its outer
+// row, the one nearest the face, which holds the most bars: its n1 bars with c = e, the outer
+// row's axis from the face (e = a for one row). w = bt for the tension bars, b for As'.
 //
 // Cracked elastic section (7.1, 7.2) for a moment M and modular ratio alpha_e: no concrete in
 // tension; the compressed zone is the CompressedOutline (Top wide to TopDepth, Below beneath);
@@ -27,8 +30,8 @@
 //   (h / 2 never governs in bending: (h - x) / 3 < h / 3)
 //   alpha_e = Es / Ecm, kt = 0.4, fct,eff = fctm
 //   esm - ecm = max((sigma_s - kt fct,eff / rho (1 + alpha_e rho)) / Es, 0.6 sigma_s / Es) (7.9)
-//   c = a - phi / 2;  s = (bt - 2 a) / (n - 1)
-//   sr,max = 3.4 c + 0.8 0.5 0.425 phi / rho  when s <= 5 (c + phi / 2) (= 5 a)   (7.11)
+//   c = e - phi / 2;  s = (bt - 2 e) / (n1 - 1)    the outer row (e = a, n1 = n for one row)
+//   sr,max = 3.4 c + 0.8 0.5 0.425 phi / rho  when s <= 5 (c + phi / 2) (= 5 e)   (7.11)
 //          = 1.3 (h - x)                        otherwise, and for a single bar     (7.14)
 //   (uncracked: sr,max = wk = 0)
 //   wk = sr,max (esm - ecm) (7.8);  wmax = 0.4 mm for X0, XC1, 0.3 mm otherwise (Table 7.1N)
@@ -48,20 +51,23 @@ struct TServiceInputs {
     double Mk = 400.0;  // characteristic moment, kNm
     double Mqp = 300.0; // quasi-permanent moment, kNm
     TExposure Exposure = TExposure::XC1;
-    double Phi = 2.0;  // creep coefficient phi(inf, t0)
-    double dg = 0.016; // largest aggregate size, m (as the section's other lengths)
+    double Phi = 2.0;        // creep coefficient phi(inf, t0)
+    double dg = 0.016;       // largest aggregate size, m (as the section's other lengths)
+    int DesignLife = 50;     // design working life, years: 50 or 100 (cover.h)
+    double CoverDev = 0.010; // allowance for deviation of the cover, Delta c,dev, m (cover.h)
     bool operator==(const TServiceInputs &) const = default;
 };
 
 // Ecm = 22 ((fck + 8) / 10)^0.3, GPa (Table 3.1), of fck in MPa.
 double SecantModulus(double fck);
 
-// One layer of bars across a width.
+// One row of bars across a width: a group's only row, or the outer row of several.
 struct TBarFit {
-    int Count = 0;          // bars in the layer
+    int Count = 0;          // bars in this row
     double Gap = 0.0;       // clear gap between neighbours, mm (0 for one bar)
     double GapNeeded = 0.0; // max(phi, dg + 5, 20), mm
     bool Fits = true;       // Count <= 1, or Gap >= GapNeeded
+    int Rows = 1;           // rows of the group (RowFit, cover.h); 1 from BarFit
 };
 // Count bars of D mm across Width with their outer axes Cover from the sides (both m),
 // aggregate dg (m). Count 0 or 1 fits. Safe for any input: a width below 2 Cover gives a
@@ -78,12 +84,12 @@ struct TElasticStress {
 
 struct TServiceability {
     // false, every other field as constructed: nothing to show. Not designed, no tension bars,
-    // a hogging moment, a negative creep coefficient or As', tension bars outside the concrete
-    // (a < phi / 2), or a figure that would not be finite.
+    // a hogging moment, a negative creep coefficient or As', the tension bars' outer row outside
+    // the concrete (e < phi / 2), or a figure that would not be finite.
     bool Valid = false;
-    TBarFit Tension;
+    TBarFit Tension;               // the tension bars' outer row (RowFit)
     bool CompressionShown = false; // the compression bars count (NeedsCompressionSteel)
-    TBarFit Compression;
+    TBarFit Compression;           // the compression bars' outer row
     double Ecm = 0.0, EcEff = 0.0; // GPa
     TElasticStress Characteristic, QuasiPermanent;
     bool SigmaCLimited = false; // XD and XS classes: sigma_c(Mk) <= 0.6 fck applies

@@ -3,6 +3,7 @@
 // x); Mcr = 2.565 400 500^2 / 6; sr = 3.4 29 + 0.17 32 / rho, rho = 4825.5 / (400 (500 - x) / 3).
 // Slab: 60000 (x - 50) + 100 (x - 100)^2 + 4306 (x - 40) = 30661 (455 - x). Far: 1.3 (500 - x).
 #include "classes.h"
+#include "cover.h"
 #include "rplristloige.h"
 
 #include <gtest/gtest.h>
@@ -19,13 +20,15 @@ class Serviceability : public testing::Test
     TClassesScope Classes;
 };
 
-// A designed section; Width, when given, is the rectangle's b or the slab's bw.
-auto Make(bool Ribbed, double Msd, int Arv, int D, double Width = 0)
+// A designed section; Width, when given, is the rectangle's b or the slab's bw; both groups in
+// Rows rows, the tension bars at a (m).
+auto Make(bool Ribbed, double Msd, int Arv, int D, double Width = 0, int Rows = 1, double a = 0.045)
 {
     std::unique_ptr<TRistLoige> rl(Ribbed ? new TRPLRistLoige : new TRistLoige);
     if (Width > 0)
         (Ribbed ? static_cast<TRPLRistLoige &>(*rl).bw : rl->b) = Width;
-    std::tie(rl->Msd, rl->AArmatuur.Arv, rl->AArmatuur.D) = std::tuple(Msd, Arv, D);
+    std::tie(rl->Msd, rl->AArmatuur.Arv, rl->AArmatuur.D, rl->a) = std::tuple(Msd, Arv, D, a);
+    rl->AArmatuur.Rows = rl->YArmatuur.Rows = Rows;
     rl->AArmatuur.CalcArea();
     rl->CalcDesignValues();
     rl->Calculate();
@@ -109,6 +112,115 @@ TEST_F(Serviceability, NothingToCheckAndTheEdges)
     }
     const TBarFit on = BarFit(3, 12, 0.144, 0.03, 0.025), nan = BarFit(3, 16, NAN, 0.04, 0.025);
     EXPECT_TRUE(on.Fits && on.Count == 3 && !nan.Fits && nan.Gap == 0 && nan.GapNeeded == 30);
+}
+
+// Bars as placed (cover.h), by hand in mm: 6 32 at a 45 in a 400 (slab: 200) web, 4 16 at a' 40
+// across 400 (600), links 8, XC1 below C30/37: S4, cmin,dur 15, dc,dev 10: links need 25, bars
+// 42 (16: 26); a_req = o + 16 + max(42, 25 + 8), a'_req = o + 8 + 33. sv = max(32, 21, 20) = 32.
+// Cracks as above, c = 42, x = 245.95 (two rows), 221.46 (slab: 60000 (x - 50) + 100 (x - 100)^2
+// + 14526 (x - 40) = 91983 (378 - x)), 270.97 (C45/55, no As', alpha_e 16.54: 133.03).
+using Cover = Serviceability;
+using enum TExposure;
+const std::tuple<const char *, bool, void (*)(TRistLoige &), const char *> Placements[] = {
+    // S cmin,dur sr | per group: rows gap, c_link need, c_bar need, a_req, links bars ok
+    {"rectangle", 0, [](TRistLoige &) {},
+     "S4 15 133.8|1 30.0 21.0 25.0 29.0 42.0 58.0 00|1 90.7 24.0 25.0 32.0 26.0 41.0 01"},
+    // o = 3 64 / 6 = 32, e = 58: (400 - 116) / 2 - 32 = 110, c 42, 34 (on the limit); sr 142.8 +
+    // 5.44 / 0.14246; one bar on top, no gap
+    {"two rows", 0, [](TRistLoige &r) { r.a = 0.09, r.AArmatuur.Rows = 2, r.YArmatuur.Arv = 1; },
+     "S4 15 181.0|2 110.0 34.0 25.0 42.0 42.0 90.0 11|1 0.0 24.0 25.0 32.0 26.0 41.0 01"},
+    // o = 2 192 / 6 = 64, e = 58: 200 - 116 - 32 = 52; top o = 2 37 / 4, e = 21.5: 600 - 43 - 16 =
+    // 541; sr 142.8 + 5.44 / 0.25986
+    {"slab 3 + 2", 1,
+     [](TRistLoige &r) { r.a = 0.122, r.AArmatuur.Rows = 3, r.YArmatuur.Rows = 2; },
+     "S4 15 163.7|3 52.0 34.0 25.0 42.0 42.0 122.0 11|2 541.0 5.5 25.0 13.5 26.0 59.5 00"},
+    // dg 40: sv 45, o = 3 77 / 6 = 38.5, e = 1.5 < 16: no serviceability; bars 32 + 5 + 10 = 47,
+    // 16 + 5 + 10 = 31; a_req 38.5 + 16 + 47, 8 + 33
+    {"dg 40", 0, [](TRistLoige &r) { r.a = 0.04, r.AArmatuur.Rows = 2, r.Kasutus.dg = 0.04; },
+     "S4 15 0.0|1 0.0 -22.5 25.0 -14.5 47.0 101.5 00|1 0.0 24.0 25.0 32.0 31.0 41.0 01"},
+    // C45/55 reaches XS3's class: S4 + 2 - 1 = S5, 50: needs 60, a_req 16 + 68; no As'
+    {"XS3, C45/55, 100", 0,
+     [](TRistLoige &r) {
+         BetKlassid->Items(8).Assign(r.BetKlass), r.Kasutus = {400, 300, XS3, 2, 0.016, 100};
+     },
+     "S5 50 133.0|1 30.0 21.0 60.0 29.0 60.0 84.0 00|1 0.0 0.0 0.0 0.0 0.0 0.0 11"},
+    // X0: 10 mm, no allowance, dg 32 (not above it): links 10, bars 32, 16; a_req 16 + 32, 8 + 18
+    {"X0, dg 32", 0, [](TRistLoige &r) { r.Kasutus = {400, 300, X0, 2, 0.032, 50, 0}; },
+     "S4 10 133.8|1 30.0 21.0 10.0 29.0 32.0 48.0 10|1 90.7 24.0 10.0 32.0 16.0 26.0 11"},
+    // Nothing to show: no tension bars, no links, dc,dev below 0 or not finite, no exposure.
+    {"no bars", 1, [](TRistLoige &r) { r.AArmatuur.Arv = 0; }, ""},
+    {"no links", 0, [](TRistLoige &r) { r.Nihe.LinkD = 0; }, ""},
+    {"dc,dev < 0", 1, [](TRistLoige &r) { r.Kasutus.CoverDev = -1e-12; }, ""},
+    {"dc,dev infinite", 0, [](TRistLoige &r) { r.Kasutus.CoverDev = INFINITY; }, ""},
+    {"exposure 11", 1, [](TRistLoige &r) { r.Kasutus.Exposure = TExposure(11); }, ""},
+};
+
+// Also by hand: XD1 with C40/50 is S3, 30 mm; 8 bars of 20 in 3 + 3 + 2 rows 41 mm apart (sv
+// 21): o = 41 (3 + 2 2) / 8 = 35.875.
+TEST_F(Cover, WorkedRowsAndNothingToShow)
+{
+    auto group = [](const TBarFit &f, const TCoverCheck &k) {
+        char t[80];
+        std::snprintf(t, sizeof t, "|%d %.1f %.1f %.1f %.1f %.1f %.1f %d%d", f.Rows, f.Gap,
+                      k.LinkCover, k.LinkNeeded, k.BarCover, k.BarNeeded, k.CoverNeeded, k.LinkOk,
+                      k.BarOk);
+        return std::string(t);
+    };
+    for (auto [name, ribbed, set, shown] : Placements) {
+        auto rl = Make(ribbed, 550, 6, 32);
+        set(*rl);
+        rl->CalcDesignValues();
+        rl->Calculate();
+        const TCovers c = CoversOf(*rl);
+        const TServiceability s = ServiceabilityOf(*rl);
+        char sr[40];
+        std::snprintf(sr, sizeof sr, "S%d %.0f %.1f", c.StructuralClass, c.CminDur, s.SrMax);
+        EXPECT_EQ(!c.Valid ? std::string(c.StructuralClass ? "?" : "")
+                           : sr + group(s.Tension, c.Tension) + group(s.Compression, c.Compression),
+                  shown)
+            << name;
+    }
+    EXPECT_EQ(std::tuple(StructuralClass(XD1, 40, 50), MinCoverDurability(XD1, 3),
+                         RowsOf(8, 3, 20, 100, 16).Centroid),
+              std::tuple(3, 30.0, 35.875));
+}
+
+// Over a grid of sections (shape, count, diameter, a; concrete, exposure, life, links and
+// aggregate varied with them) in 1..3 rows: one row has e = a and BarFit's fits to the bit (its
+// cracks: the examples); more rows never narrow the outer row's gap nor lose its fit (the bars
+// within the width); a_req is the least a at which both covers pass, 0.01 mm below it one
+// fails; the structural class is S1..S6, two classes up for 100 years.
+TEST_F(Cover, OverAGrid)
+{
+    auto key = [](const TBarFit &f) { return std::tuple(f.Count, f.Gap, f.GapNeeded, f.Fits); };
+    for (int i = 0; i < 2 * 10 * 14 * 3; ++i) {
+        const int n = i / 2 % 10 + 1, d = ArmDiameetrid[i / 20 % 14], life = i % 7 ? 50 : 100;
+        const double a = 0.045 + 0.015 * (i / 280), dg = i % 3 ? 0.016 : 0.04;
+        TBarFit last;
+        for (int rows = 1; rows <= 3; ++rows) {
+            auto rl = Make(i % 2, 550, n, d, 0, rows, a);
+            const double w = rl->CompressedOutline().Below;
+            std::tie(rl->Kasutus.Exposure, rl->Kasutus.DesignLife, rl->Kasutus.dg, rl->Nihe.LinkD) =
+                std::tuple(TExposure(i % 11), life, dg, i % 4 ? 8 : 16);
+            BetKlassid->Items(i % 9 + 1).Assign(rl->BetKlass); // read by the covers alone
+            const TCovers c = CoversOf(*rl);
+            const TBarFit f = RowFit(n, rows, d, w, a, dg);
+            const int base = StructuralClass(TExposure(i % 11), rl->BetKlass.fck, 50);
+            ASSERT_TRUE(
+                (rows > 1 ||
+                 (c.Tension.Rows.Axis == a * 1000 && key(f) == key(BarFit(n, d, w, a, dg)))) &&
+                f.Rows == std::min(rows, n) &&
+                (rows == 1 || (f.Fits >= last.Fits && (f.Count < 2 || f.Gap >= last.Gap))) &&
+                c.StructuralClass == base + 2 * (life == 100) && base >= 3 && base <= 4)
+                << i;
+            last = f;
+            for (double step : {0.0, 1e-5}) {
+                rl->a = c.Tension.CoverNeeded / 1000 - step;
+                const TCoverCheck t = CoversOf(*rl).Tension;
+                ASSERT_TRUE((t.BarOk && t.LinkOk) == !step) << i;
+            }
+        }
+    }
 }
 
 } // namespace
