@@ -83,14 +83,15 @@ TSpanDepth SpanDepthOf(const TRistLoige &RL)
     const bool compression = RL.NeedsCompressionSteel();
     TSpanDepth r;
     r.K = SupportFactor(in.Support);
-    if (RL.Fault != TDesignFault::None || !(RL.As > 0) || !(in.Span > 0) || !(r.K > 0) ||
-        !(fck > 0) || !(fyk > 0) || !(prov >= 0))
+    // fck not positive gives no finite figure, and needs no test of its own.
+    if (RL.Fault != TDesignFault::None || !(in.Span > 0) || !(r.K > 0) || !(fyk > 0) ||
+        !(prov >= 0))
         return {};
     const double acd = o.Top * std::min(d, o.TopDepth) + o.Below * std::max(d - o.TopDepth, 0.0);
     r.Rho = RL.As / acd;
     r.RhoPShown = compression;
     r.RhoP = compression ? RL.Asc / acd : 0.0;
-    if (!(r.Rho > r.RhoP))
+    if (!(r.Rho > r.RhoP)) // no tension area (As = 0), or As' without a lever arm
         return {};
     r.Rho0 = std::sqrt(fck) * 1e-3;
     r.Lightly = r.Rho <= r.Rho0;
@@ -131,7 +132,8 @@ TFlangeShear FlangeShearOf(const TRistLoige &RL)
     const TBetKlass &c = RL.BetKlass;
     const double A = c.alfacc * c.fcd, fyd = RL.RArmKlass.fyd;
     const double asc = RL.NeedsCompressionSteel() ? RL.Asc * 1e6 : 0.0; // mm2
-    if (!Finite(Ved) || !(Ved >= 0) || !(hf > 0) || !(fyd > 0))
+    // A flange of no thickness gives no finite vEd, and needs no test of its own.
+    if (!(Ved >= 0) || !(fyd > 0))
         return {};
 
     const double top = std::min(lx, hf), web = std::max(lx - hf, 0.0);

@@ -19,9 +19,9 @@
 //   limit = l/d (310 / sigma_s) F1 F2,  F1 = 0.8 when b > 3 bw (ribbed slab), else 1;
 //           F2 = 7 / leff (leff in m) when leff > 7 m and partitions are carried, else 1
 //   Ok: leff / d <= limit, d as the design's.
-// Not Valid (all zeros) without a design (RL.Fault), without a tension area required (As = 0),
-// for a span, K, fck or fyk not positive, chosen bars negative, rho' >= rho (compression bars
-// without a lever arm), or any figure that would not be finite.
+// Not Valid (all zeros) without a design (RL.Fault), for rho <= rho' (no tension area required,
+// As = 0, or compression bars without a lever arm), a span, K, fck or fyk not positive, chosen
+// bars negative, or any figure that would not be finite.
 //
 // Anchorage and laps (8.4, 8.7) of straight bars at their design stress sigma_sd (fyd of
 // AArmKlass for the tension bars, fycd of YArmKlass for the compression bars), alpha1..5 = 1,
@@ -55,7 +55,8 @@
 //   Asf/sf  = vEd hf / (fyd cot theta_f),  fyd of the links' class RArmKlass    (6.21)
 // A flange narrower than the web has no overhang: vEd = 0. Not Valid (all zeros) for a
 // rectangle, without a design, for a negative or non-finite Vsd, a stress block of no force
-// (Msd = 0), a flange of no thickness, or any figure that would not be finite.
+// (Msd = 0), a flange of no thickness, links' fyd not positive, or any figure that would not be
+// finite.
 //
 // A comparison exactly on its limit passes (1e-9 relative), b = 3 bw included (no reduction).
 // Every function takes a designed section (CalcDesignValues, then Calculate).
