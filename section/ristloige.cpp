@@ -56,6 +56,7 @@ void TRistLoige::Assign(TRistLoige &Dest) const
     YArmatuur.Assign(Dest.YArmatuur);
     Dest.Kasutus = Kasutus;
     Dest.Nihe = Nihe;
+    Dest.Ava = Ava;
     Dest.CalcDesignValues();
 }
 

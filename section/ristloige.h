@@ -35,6 +35,7 @@
 #include "armklass.h"
 #include "betklass.h"
 #include "canvas.h"
+#include "member.h"
 #include "serviceability.h"
 #include "shear.h"
 
@@ -49,8 +50,8 @@ public:
     TRistLoige(const TRistLoige &) = delete; // copies go through Assign
     TRistLoige &operator=(const TRistLoige &) = delete;
 
-    // Copies inputs (the serviceability and shear ones too), material classes and bar groups
-    // into Dest, then Dest derives its design values (its own CalcDesignValues). Results and
+    // Copies inputs (the serviceability, shear and member ones too), material classes and bar
+    // groups into Dest, then Dest derives its design values (its own CalcDesignValues). Results and
     // extents are not copied.
     virtual void Assign(TRistLoige &Dest) const;
     // The outline's bounding box in section coordinates (u right, v down from the top face).
@@ -77,6 +78,7 @@ public:
     TArmatuurid AArmatuur;
     TServiceInputs Kasutus; // serviceability inputs
     TShearInputs Nihe;      // shear inputs
+    TMemberInputs Ava;      // span, support and partitions of the member
 
     double b = 0.0;   // width, m
     double h = 0.0;   // height, m

@@ -1,6 +1,6 @@
 #include "shear.h"
 
-#include "ristloige.h"
+#include "rplristloige.h"
 
 #include <algorithm>
 #include <cmath>
@@ -62,7 +62,10 @@ TShear ShearOf(const TRistLoige &RL)
     r.AswMin = aswMin * 10;
     r.AswProv = aswProv * 10;
     r.SlMax = 0.75 * d;
-    r.SpacingOk = Within(s, r.SlMax);
+    // A slab strip carrying Vsd on its concrete needs no links at all, nor a spacing of them.
+    const bool strip = !dynamic_cast<const TRPLRistLoige *>(&RL) && Within(5 * RL.h, RL.b);
+    r.SlabStrip = strip && !r.LinksNeeded;
+    r.SpacingOk = r.SlabStrip || Within(s, r.SlMax);
     // The strut is checked whether or not links are needed: the concrete alone carrying Vsd
     // says nothing of the struts once links are there (the minimum ones always are).
     r.WebTooSmall = !Within(Ved, vrdmax(CotSteep));
@@ -81,7 +84,7 @@ TShear ShearOf(const TRistLoige &RL)
         const double calculated = Ved / (z * fywd * cot);
         r.CotTheta = cot;
         r.VRdMax = vrdmax(cot) / 1000;
-        r.AswReq = (r.LinksNeeded ? std::max(calculated, aswMin) : aswMin) * 10;
+        r.AswReq = r.SlabStrip ? 0.0 : (r.LinksNeeded ? std::max(calculated, aswMin) : aswMin) * 10;
         r.VRds = aswProv * z * fywd * cot / 1000;
         r.LinksOk = Within(r.AswReq, r.AswProv);
     }

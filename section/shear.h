@@ -18,6 +18,9 @@
 // so a section needing no links always has cot theta = 2.5.
 //   required Asw/s = minimum                                    when Vsd <= VRd,c
 //                  = max(Vsd / (z fywd cot theta), minimum)     otherwise        (6.8)
+// A slab strip, a rectangle at least five times as wide as it is deep (b >= 5 h, 5.3.1(4)),
+// needs no links while Vsd <= VRd,c (6.2.1(4)): required Asw/s = 0, and neither the chosen
+// links nor their spacing can be short. Above VRd,c it is designed as a beam.
 //   chosen Asw/s   = n pi phi^2 / 4 / s,  VRd,s = chosen Asw/s z fywd cot theta
 //   sl,max = 0.75 d                                                              (9.6N)
 // A comparison exactly on its limit passes (1e-9 relative). Not Valid (all zeros) when the
@@ -48,12 +51,13 @@ struct TShear {
     double CotTheta = 0.0;    // 2.5 or from VRd,max = Vsd; 0 when the web is too small
     double VRdMax = 0.0;      // VRd,max at CotTheta, kN (0 when too small)
     double AswMin = 0.0;      // cm2/m
-    double AswReq = 0.0;      // cm2/m, 0 when the web is too small
+    double AswReq = 0.0;      // cm2/m, 0 when the web is too small or for a SlabStrip
     double AswProv = 0.0;     // the chosen links, cm2/m
     double VRds = 0.0;        // of the chosen links at CotTheta, kN (0 when too small)
     double SlMax = 0.0;       // 0.75 d, mm
     bool LinksOk = true;      // AswProv >= AswReq; false when the web is too small
-    bool SpacingOk = true;    // s <= sl,max
+    bool SpacingOk = true;    // s <= sl,max, or a SlabStrip
+    bool SlabStrip = false;   // b >= 5 h, a rectangle, Vsd <= VRd,c: no links needed
     bool operator==(const TShear &) const = default;
 };
 

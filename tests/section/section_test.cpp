@@ -229,12 +229,13 @@ TEST_F(Section, AssignCarriesEverythingADesignNeeds)
     TArmatuurid &bars = source->YArmatuur;
     std::tie(source->AArmatuur.Arv, bars.D, bars.AsReq, bars.AsProv) = std::tuple(2, 12, 7.5, 1.0);
     ASSERT_TRUE(Design(*source) && source->NeedsCompressionSteel());
+    source->Ava = {8, TSupport::Cantilever, true};
     Slab(source).AssignRPL(Slab(copy));
     EXPECT_EQ(copy->Asmin, source->rhomin * 0.2 * copy->d) << "bw comes after the design values";
     ASSERT_TRUE(Design(*copy));
     auto figures = [](const TRistLoige &RL) {
         return std::tuple(RL.As, RL.Asc, RL.Asmin, RL.Asmax, RL.d, RL.d2, RL.AArmatuur.Arv,
-                          RL.YArmatuur.D, RL.YArmatuur.AsReq, RL.YArmatuur.AsProv);
+                          RL.YArmatuur.D, RL.YArmatuur.AsReq, RL.YArmatuur.AsProv, RL.Ava);
     };
     EXPECT_EQ(figures(*copy), figures(*source));
 }

@@ -4,6 +4,8 @@
 // Rectangle 200 kN: 200e3 / (409.5 434.78 2.5) = 4.49 cm2/m, VRd,s 223.74. Slab 300 kN: cot + tan
 // = 2.4570, cot = (2.4570 + sqrt(2.4570^2 - 4)) / 2 = 1.9421: 8.68 cm2/m; Ø8 / 100: 173.81 kN.
 // 4 Ø16: rho_l 0.00442, 80.89 kN. No bars: 0.035 k^1.5 5 bw d = 68.30 kN; 350 > 0.75 d = 341.25.
+// Strip 1000 x 200 (b = 5 h), d 155, z 139.5: k 2, VRd,c = 0.24 50^(1/3) 155000 = 137.05 kN, K =
+// 1000 139.5 9 = 1255.5 kN; 2 Ø8 / 200: 76.22 kN. 200 kN: 200e3 / (139.5 434.78 2.5) = 13.19.
 #include "classes.h"
 #include "rplristloige.h"
 
@@ -13,8 +15,9 @@ namespace
 {
 
 struct Worked {
-    const char *Name, *Flags; // N links needed, W web too small, L links and S spacing suffice
-    bool Ribbed;
+    const char *Name,
+        *Flags;          // N links needed, W web too small, L, S links, spacing suffice, P strip
+    int Shape;           // 0 the rectangle, 1 the slab, 2 the strip
     double AsProv;       // cm2
     TShearInputs Inputs; // Vsd, LinkD, Legs, s
     double Expected[6];  // VRdc, CotTheta, VRdMax, VRdMaxAtOne (kN), AswReq (cm2/m), VRds
@@ -30,6 +33,8 @@ const Worked Rows[] = {
     {"NoLegs", "LS", 1, 48.25, {200, 8, 0, 0.2}, {}},
     {"NegativeSpacing", "LS", 1, 48.25, {200, 8, 2, -0.2}, {}},
     {"InfiniteLinks", "LS", 1, 48.25, {200, 8, 2, 1e-308}, {}},
+    {"Strip100", "LSP", 2, 48.25, {100, 8, 2, 0.2}, {137.05, 2.5, 432.93, 627.75, 0, 76.22}},
+    {"Strip200", "N", 2, 48.25, {200, 8, 2, 0.2}, {137.05, 2.5, 432.93, 627.75, 13.19, 76.22}},
 };
 
 TEST(Shear, WorkedRowsAndProperties)
@@ -37,10 +42,12 @@ TEST(Shear, WorkedRowsAndProperties)
     TClassesScope classes;
     TRistLoige Rect;
     TRPLRistLoige Slab;
+    TRistLoige Strip, *shapes[] = {&Rect, &Slab, &Strip};
+    std::tie(Strip.b, Strip.h, Strip.Msd) = std::tuple(1.0, 0.2, 50);
     auto design = [](TRistLoige &RL) { return RL.CalcDesignValues(), RL.Calculate(); };
-    ASSERT_TRUE(design(Rect) && design(Slab));
+    ASSERT_TRUE(design(Rect) && design(Slab) && design(Strip));
     for (const Worked &w : Rows) {
-        TRistLoige &rl = w.Ribbed ? Slab : Rect;
+        TRistLoige &rl = *shapes[w.Shape];
         std::tie(rl.AArmatuur.AsProv, rl.Nihe) = std::tuple(w.AsProv, w.Inputs);
         const TShear r = ShearOf(rl);
         EXPECT_TRUE(r.Valid == (w.Expected[0] > 0) && (r.Valid || r == TShear{})) << w.Name;
@@ -48,7 +55,7 @@ TEST(Shear, WorkedRowsAndProperties)
         for (int i = 0; i < 6; ++i)
             EXPECT_NEAR(got[i], w.Expected[i], i == 1 ? 6e-5 : 6e-3) << w.Name << i;
         EXPECT_EQ(std::string(r.LinksNeeded ? "N" : "") + (r.WebTooSmall ? "W" : "") +
-                      (r.LinksOk ? "L" : "") + (r.SpacingOk ? "S" : ""),
+                      (r.LinksOk ? "L" : "") + (r.SpacingOk ? "S" : "") + (r.SlabStrip ? "P" : ""),
                   w.Flags)
             << w.Name;
     }
