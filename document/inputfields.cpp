@@ -51,6 +51,10 @@ const char *MessageOf(TQuantity Q)
         return "Harude arv peaks olema täisarv: ";
     case TQuantity::s:
         return "Rangide samm peaks olema arv: ";
+    case TQuantity::CoverDev:
+        return "Kaitsekihi hälve peaks olema arv: ";
+    case TQuantity::Span:
+        return "Ava arvutuslik pikkus peaks olema arv: ";
     case TQuantity::a:
     case TQuantity::ap:
         break;
@@ -86,6 +90,10 @@ TBounds BoundsOf(TQuantity Q, double HeightMm)
         return {1.0, 8.0, true};
     case TQuantity::s:
         return {20.0, 1000.0};
+    case TQuantity::CoverDev:
+        return {0.0, 20.0};
+    case TQuantity::Span:
+        return {0.5, 50.0};
     case TQuantity::h:
     case TQuantity::b:
     case TQuantity::bw:
@@ -103,6 +111,7 @@ double ScaleOf(TQuantity Q)
     case TQuantity::Phi:
     case TQuantity::Vsd:
     case TQuantity::Legs:
+    case TQuantity::Span:
         return 1.0;
     default:
         return 1000.0;
@@ -116,6 +125,7 @@ int DecimalsOf(TQuantity Q)
     case TQuantity::Mk:
     case TQuantity::Mqp:
     case TQuantity::Vsd:
+    case TQuantity::Span:
         return 2;
     case TQuantity::Legs:
         return 0;

@@ -5,9 +5,10 @@
 
 #include <QString>
 
-// The quantities typed into the window. Lengths are in mm, moments in kNm, the shear force in
-// kN; the creep coefficient has no unit and the links' legs are a whole number.
-enum class TQuantity { h, b, hf, bw, Msd, a, ap, Mk, Mqp, Phi, dg, Vsd, Legs, s };
+// The quantities typed into the window. Lengths are in mm but the span in m, moments in kNm,
+// the shear force in kN; the creep coefficient has no unit and the links' legs are a whole
+// number.
+enum class TQuantity { h, b, hf, bw, Msd, a, ap, Mk, Mqp, Phi, dg, Vsd, Legs, s, CoverDev, Span };
 
 struct TBounds {
     double Lower = 0.0;
@@ -22,13 +23,14 @@ struct TBounds {
 
 // The bounds of Q in display units. hf follows the section's height (0..h) and the covers
 // follow half of it (0..h/2); b, h and bw are 0..2000 mm, the moments 0..10000 kNm and so is
-// the shear force (kN); the creep coefficient 0..6, the aggregate 4..63 mm, the legs 1..8
-// and the links' spacing 20..1000 mm.
+// the shear force (kN); the creep coefficient 0..6, the aggregate 4..63 mm, the legs 1..8,
+// the links' spacing 20..1000 mm, the cover's deviation 0..20 mm and the span 0.5..50 m.
 TBounds BoundsOf(TQuantity Q, double HeightMm);
 
-// Display units per stored unit: 1000 for lengths (mm against the section's m), 1 for the rest.
+// Display units per stored unit: 1000 for lengths in mm (against the section's m), 1 for the
+// rest.
 double ScaleOf(TQuantity Q);
-// Decimals a field shows: 2 for forces and moments, none for the legs, 1 for the rest.
+// Decimals a field shows: 2 for forces, moments and the span, none for the legs, 1 for the rest.
 int DecimalsOf(TQuantity Q);
 
 // The warning for a rejected value, e.g. "Ristlõike kõrgus peaks olema arv: 0.0..2000.0".

@@ -147,15 +147,22 @@ void TDocumentTest::warnings()
           {TQuantity::a, 500.1, "Arvutuslik kaitsekiht peaks olema arv: 0,0..250,05"},
           {TQuantity::ap, 333.33, "Arvutuslik kaitsekiht peaks olema arv: 0,0..166,665"},
           {TQuantity::dg, 500.0, "Täitematerjali suurim tera peaks olema arv: 4,0..63,0"},
-          {TQuantity::Legs, 500.0, "Harude arv peaks olema täisarv: 1..8"}})
+          {TQuantity::Legs, 500.0, "Harude arv peaks olema täisarv: 1..8"},
+          {TQuantity::CoverDev, 500.0, "Kaitsekihi hälve peaks olema arv: 0,0..20,0"},
+          {TQuantity::Span, 500.0, "Ava arvutuslik pikkus peaks olema arv: 0,5..50,0"}})
         QCOMPARE(BoundsMessage(q, BoundsOf(q, heightMm)), QString::fromUtf8(message));
     const TBounds cover = BoundsOf(TQuantity::a, 500.1);
     QVERIFY(cover.Contains(250.05) && cover.Contains(0.0) && cover.Contains(-0.0));
     QVERIFY(!cover.Contains(250.0501) && !cover.Contains(-1e-300) && !cover.Contains(NAN) &&
             !BoundsOf(TQuantity::Legs, 0).Contains(2.5) &&
             BoundsOf(TQuantity::Legs, 0).Contains(8));
-    QCOMPARE(ScaleOf(TQuantity::Msd) + ScaleOf(TQuantity::hf), 1001.0);
-    QCOMPARE(DecimalsOf(TQuantity::Msd) * 10 + DecimalsOf(TQuantity::bw), 21);
+    // The span is typed in m with two decimals, the cover's deviation in mm with one.
+    QCOMPARE(ScaleOf(TQuantity::Msd) + ScaleOf(TQuantity::hf) + ScaleOf(TQuantity::Span) * 10 +
+                 ScaleOf(TQuantity::CoverDev) * 100,
+             101011.0);
+    QCOMPARE(DecimalsOf(TQuantity::Msd) * 1000 + DecimalsOf(TQuantity::bw) * 100 +
+                 DecimalsOf(TQuantity::Span) * 10 + DecimalsOf(TQuantity::CoverDev),
+             2121);
 }
 
 // What the bars must cover: As, at least As,min, and As'; bars of exactly those areas are no
