@@ -29,11 +29,31 @@ struct TResultLines {
     bool ServiceShown = false;
     QString Gap, Stress, Crack;
     bool GapShort = false, StressShort = false, CrackShort = false;
+    // The covers of each group's outer row, shown with the serviceability lines: "Kaitsekiht
+    // tõmbes: rangini ..., vardani ... (a ≥ ...)", and "survel: ..." while the compression bars
+    // count. Short when either cover of the group is below what it needs.
+    bool CoverShown = false;
+    QString Cover;
+    bool CoverShort = false;
+    bool CoverCompressionShown = false;
+    QString CoverCompression;
+    bool CoverCompressionShort = false;
     // Shear, while a design exists: the concrete's resistance (never short), the links needed
     // or that the web is too small, the links chosen.
     bool ShearShown = false;
     QString ShearConcrete, LinksRequired, Links;
     bool LinksRequiredShort = false, LinksShort = false;
+    // The member around the section: the span/depth ratio (short above its limit), the anchorage
+    // and lap lengths of the chosen bars (never short), and for a ribbed slab the shear between
+    // flange and web (short when the flange is too thin for it).
+    bool SpanDepthShown = false;
+    QString SpanDepth;
+    bool SpanDepthShort = false;
+    bool AnchorageShown = false;
+    QString Anchorage;
+    bool FlangeShearShown = false;
+    QString FlangeShear;
+    bool FlangeShearShort = false;
 };
 
 // The results of the section's last Calculate (its Fault says whether it designed).
@@ -43,7 +63,12 @@ TResultLines DescribeResults(const TRistLoige &RL);
 // modulus with RL's creep coefficient.
 QString ModuliText(const TRistLoige &RL);
 
+// "Konstruktsiooniklass S4,  cmin,dur = 15 mm": the structural class of RL's exposure class,
+// concrete class and design life, and the least cover durability asks for.
+QString StructuralClassText(const TRistLoige &RL);
+
 // "ei mahu ühte ritta: vaba vahe 30.0 mm < 32.0 mm" for Count bars of D mm that do not fit in
-// one row of RL's layer (Compression: the top bars across b, else the bottom ones across the
-// tension face); empty when they fit.
+// the rows of RL's group (Compression: the top bars across b, else the bottom ones across the
+// tension face), counted as the group's Rows ("kahte ritta", "kolme ritta"); empty when they
+// fit.
 QString BarFitProblem(const TRistLoige &RL, bool Compression, int Count, int D);
