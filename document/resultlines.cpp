@@ -159,6 +159,21 @@ TResultLines DescribeResults(const TRistLoige &RL)
     return lines;
 }
 
+QString SupportText(TSupport Support)
+{
+    switch (Support) {
+    case TSupport::Simple:
+        return QString::fromUtf8("lihttala");
+    case TSupport::EndSpan:
+        return QString::fromUtf8("jätkuva tala otsaava");
+    case TSupport::InteriorSpan:
+        return QString::fromUtf8("jätkuva tala vaheava");
+    case TSupport::Cantilever:
+        return QString::fromUtf8("konsool");
+    }
+    return {};
+}
+
 QString ModuliText(const TRistLoige &RL)
 {
     const double ecm = SecantModulus(RL.BetKlass.fck);

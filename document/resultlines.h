@@ -6,6 +6,8 @@
 
 #include <QString>
 
+enum class TSupport;
+
 class TRistLoige;
 
 struct TResultLines {
@@ -62,6 +64,10 @@ TResultLines DescribeResults(const TRistLoige &RL);
 // "Ecm = 31.5 GPa,  Ec,eff = 10.5 GPa": the concrete's secant modulus and its effective
 // modulus with RL's creep coefficient.
 QString ModuliText(const TRistLoige &RL);
+
+// The support scheme as the window lists it and the sheet names it: "lihttala", "jätkuva tala
+// otsaava", "jätkuva tala vaheava", "konsool"; empty for a value that is none of them.
+QString SupportText(TSupport Support);
 
 // "Konstruktsiooniklass S4,  cmin,dur = 15 mm": the structural class of RL's exposure class,
 // concrete class and design life, and the least cover durability asks for.
