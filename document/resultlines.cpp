@@ -1,6 +1,7 @@
 #include "resultlines.h"
 
 #include "capacity.h"
+#include "cover.h"
 #include "numformat.h"
 #include "ristloige.h"
 
@@ -189,4 +190,12 @@ QString BarFitProblem(const TRistLoige &RL, bool Compression, int Count, int D)
         return {};
     return QString::fromUtf8("ei mahu ühte ritta: vaba vahe ") +
            Format("%.1f mm < %.1f mm", {fit.Gap, fit.GapNeeded});
+}
+
+QString StructuralClassText(const TRistLoige &RL)
+{
+    const TServiceInputs &in = RL.Kasutus;
+    const int s = StructuralClass(in.Exposure, RL.BetKlass.fck, in.DesignLife);
+    return Format("Konstruktsiooniklass S%d,  cmin,dur = %.0f mm",
+                  {s, MinCoverDurability(in.Exposure, s)});
 }

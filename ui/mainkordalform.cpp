@@ -120,6 +120,10 @@ void TMainKordalForm::FillClassComboBoxes()
     ui->RangDComboBox->clear();
     for (int d : LinkDiameters)
         ui->RangDComboBox->addItem(QString::number(d));
+    ui->SkeemComboBox->clear();
+    for (TSupport support :
+         {TSupport::Simple, TSupport::EndSpan, TSupport::InteriorSpan, TSupport::Cantilever})
+        ui->SkeemComboBox->addItem(SupportText(support));
 }
 
 // Menu and buttons --------------------------------------------------------------------------
@@ -232,6 +236,8 @@ void TMainKordalForm::SetServiceValues()
     ShowText(ui->MkEdit, Format("%.2f", {service.Mk}));
     ShowText(ui->MqpEdit, Format("%.2f", {service.Mqp}));
     ui->KeskkondComboBox->setCurrentIndex(static_cast<int>(service.Exposure));
+    ui->KasutusigaComboBox->setCurrentIndex(service.DesignLife >= 100 ? 1 : 0);
+    ShowText(ui->DcdevEdit, Format("%.1f", {service.CoverDev * 1000}));
     ShowText(ui->FiEdit, Format("%.1f", {service.Phi}));
     ShowText(ui->DgEdit, Format("%.1f", {service.dg * 1000}));
     ShowText(ui->VsdEdit, Format("%.2f", {shear.Vsd}));
@@ -242,6 +248,12 @@ void TMainKordalForm::SetServiceValues()
         ui->RangDComboBox->setCurrentIndex(static_cast<int>(diameter - std::begin(LinkDiameters)));
     ShowText(ui->RangHaradEdit, Format("%.0f", {shear.Legs}));
     ShowText(ui->RangSammEdit, Format("%.1f", {shear.s * 1000}));
+    const TMemberInputs &member = RL->Ava;
+    ShowText(ui->AvaEdit, Format("%.2f", {member.Span}));
+    ui->SkeemComboBox->setCurrentIndex(static_cast<int>(member.Support));
+    ui->VaheseinadCheckBox->setChecked(member.Partitions);
+    ui->ARidadComboBox->setCurrentIndex(RL->AArmatuur.Rows - 1);
+    ui->YRidadComboBox->setCurrentIndex(RL->YArmatuur.Rows - 1);
 }
 
 void TMainKordalForm::SetResults()
@@ -253,8 +265,9 @@ void TMainKordalForm::SetResults()
     ShowText(ui->AstProvLabel, lines.TensionBars);
     ShowShortfall(ui->AstProvLabel, lines.TensionShort);
     // A hidden compression group keeps what it showed last.
-    for (QWidget *widget : std::initializer_list<QWidget *>{ui->AscLabel, ui->YArmKlGroupBox,
-                                                            ui->AscValikButton, ui->AscProvLabel})
+    for (QWidget *widget :
+         std::initializer_list<QWidget *>{ui->AscLabel, ui->YArmKlGroupBox, ui->AscValikButton,
+                                          ui->AscProvLabel, ui->YRidadComboBox})
         ShowVisible(widget, lines.Compression);
     if (lines.Compression) {
         ShowText(ui->AscLabel, lines.CompressionText);
@@ -267,12 +280,19 @@ void TMainKordalForm::SetResults()
         {ui->VaheLabel, lines.ServiceShown, lines.Gap, lines.GapShort},
         {ui->PingeLabel, lines.ServiceShown, lines.Stress, lines.StressShort},
         {ui->PraguLabel, lines.ServiceShown, lines.Crack, lines.CrackShort},
+        {ui->KaitseLabel, lines.CoverShown, lines.Cover, lines.CoverShort},
+        {ui->KaitseYLabel, lines.CoverCompressionShown, lines.CoverCompression,
+         lines.CoverCompressionShort},
         {ui->VRdcLabel, lines.ShearShown, lines.ShearConcrete, false},
         {ui->AswLabel, lines.ShearShown, lines.LinksRequired, lines.LinksRequiredShort},
-        {ui->RangLabel, lines.ShearShown, lines.Links, lines.LinksShort}};
+        {ui->RangLabel, lines.ShearShown, lines.Links, lines.LinksShort},
+        {ui->LdLabel, lines.SpanDepthShown, lines.SpanDepth, lines.SpanDepthShort},
+        {ui->AnkurLabel, lines.AnchorageShown, lines.Anchorage, false},
+        {ui->RibiNihkeLabel, lines.FlangeShearShown, lines.FlangeShear, lines.FlangeShearShort}};
     for (const auto &[label, shown, text, shortfall] : checks)
         ShowLine(label, shown, text, shortfall);
     ShowText(ui->EcmLabel, ModuliText(*RL)); // follows the concrete class and the creep
+    ShowText(ui->KonstrKlassLabel, StructuralClassText(*RL)); // and the exposure and life
 
     ImageCreate();
     UpdateTitle();

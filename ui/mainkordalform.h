@@ -44,7 +44,7 @@ public:
     void SetYValues();
     void SetAValues();
     void SetRLValues();
-    void SetServiceValues(); // the serviceability and shear inputs
+    void SetServiceValues(); // the serviceability, shear and span inputs and the bars' rows
     void SetResults();
     void ImageCreate();
     void ImagePaint();
@@ -134,21 +134,26 @@ private:
     bool BetKlComboBoxKeyPress(int Key);
     bool AArmKlComboBoxKeyPress(int Key);
     bool YArmKlComboBoxKeyPress(int Key);
-    // The serviceability and shear fields: one filter, exit and Enter for each row of the
-    // field table, and their lists (exposure class, link class, link diameter).
+    // The serviceability, shear and span fields: one filter, exit and Enter for each row of the
+    // field table, and their lists (exposure class, design life, link class, link diameter).
     template <int Field> void FieldChange();
     template <int Field> void FieldExit();
     template <int Field> bool FieldKeyPress(int Key);
     void KeskkondComboBoxChange();
     void RangKlComboBoxChange();
     void RangDComboBoxChange();
+    void KasutusigaComboBoxChange();
+    // The span group (support scheme, partitions) and the bar groups' rows.
+    void SkeemComboBoxChange();
+    void VaheseinadCheckBoxChange();
+    void RidadComboBoxChange();
     // The shape switch: by the page tabs (saves the shape left), by the menu (saves nothing).
     void RLPageControlChange();
     void RKrlItemClick();
     void RPLrlItemClick();
 
     struct TNumField; // a row of the field table
-    static constexpr int NumFieldCount = 16;
+    static constexpr int NumFieldCount = 18;
     static const TNumField &NumField(int Field);
     void NumEditExit(int Field);
     bool MoveFocusOnEnter(int Key, QWidget *Next);

@@ -14,6 +14,7 @@
 #include "ristloige.h"
 #include "rplristloige.h"
 
+#include <QCheckBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -58,7 +59,9 @@ enum : int {
     DgField,
     VsdField,
     HaradField,
-    SammField
+    SammField,
+    DcdevField,
+    AvaField
 };
 } // namespace
 
@@ -117,6 +120,12 @@ const TMainKordalForm::TNumField &TMainKordalForm::NumField(int Field)
         {&Ui::TMainKordalForm::RangSammEdit, TPage::Both, Q::s,
          [](TRistLoige &RL) { return &RL.Nihe.s; }, &TForm::FieldChange<SammField>,
          &TForm::FieldExit<SammField>, &TForm::FieldKeyPress<SammField>},
+        {&Ui::TMainKordalForm::DcdevEdit, TPage::Both, Q::CoverDev,
+         [](TRistLoige &RL) { return &RL.Kasutus.CoverDev; }, &TForm::FieldChange<DcdevField>,
+         &TForm::FieldExit<DcdevField>, &TForm::FieldKeyPress<DcdevField>},
+        {&Ui::TMainKordalForm::AvaEdit, TPage::Both, Q::Span,
+         [](TRistLoige &RL) { return &RL.Ava.Span; }, &TForm::FieldChange<AvaField>,
+         &TForm::FieldExit<AvaField>, &TForm::FieldKeyPress<AvaField>},
     }};
     return fields.at(static_cast<std::size_t>(Field));
 }
@@ -154,11 +163,14 @@ void TMainKordalForm::createInputConnections()
     }
 
     // Drop-down lists that cannot be typed into: every change is a list entry.
-    for (QComboBox *box : {ui->BetKlComboBox, ui->AArmKlComboBox, ui->YArmKlComboBox,
-                           ui->KeskkondComboBox, ui->RangKlComboBox, ui->RangDComboBox}) {
+    for (QComboBox *box :
+         {ui->BetKlComboBox, ui->AArmKlComboBox, ui->YArmKlComboBox, ui->KeskkondComboBox,
+          ui->KasutusigaComboBox, ui->RangKlComboBox, ui->RangDComboBox, ui->SkeemComboBox,
+          ui->ARidadComboBox, ui->YRidadComboBox}) {
         box->setEditable(false);
         box->installEventFilter(this);
     }
+    ui->VaheseinadCheckBox->installEventFilter(this);
     // activated is the user's choice only; the program's own selections raise nothing.
     connect(ui->BetKlComboBox, &QComboBox::activated, context, [this] { BetKlComboBoxChange(); });
     connect(ui->AArmKlComboBox, &QComboBox::activated, context, [this] { AArmKlComboBoxChange(); });
@@ -167,6 +179,14 @@ void TMainKordalForm::createInputConnections()
             [this] { KeskkondComboBoxChange(); });
     connect(ui->RangKlComboBox, &QComboBox::activated, context, [this] { RangKlComboBoxChange(); });
     connect(ui->RangDComboBox, &QComboBox::activated, context, [this] { RangDComboBoxChange(); });
+    connect(ui->KasutusigaComboBox, &QComboBox::activated, context,
+            [this] { KasutusigaComboBoxChange(); });
+    connect(ui->SkeemComboBox, &QComboBox::activated, context, [this] { SkeemComboBoxChange(); });
+    connect(ui->ARidadComboBox, &QComboBox::activated, context, [this] { RidadComboBoxChange(); });
+    connect(ui->YRidadComboBox, &QComboBox::activated, context, [this] { RidadComboBoxChange(); });
+    // clicked is the user's toggle only, not the program's setChecked.
+    connect(ui->VaheseinadCheckBox, &QCheckBox::clicked, context,
+            [this] { VaheseinadCheckBoxChange(); });
 
     // A click on a tab takes the focus, as any other control does, so the field being left
     // is checked and stored before its shape is saved.
@@ -199,11 +219,17 @@ bool TMainKordalForm::eventFilter(QObject *Watched, QEvent *Event)
             return YArmKlComboBoxKeyPress(key);
         // The lists of the serviceability and shear groups step on as their fields do.
         if (Watched == ui->KeskkondComboBox)
-            return MoveFocusOnEnter(key, ui->FiEdit);
+            return MoveFocusOnEnter(key, ui->KasutusigaComboBox);
+        if (Watched == ui->KasutusigaComboBox)
+            return MoveFocusOnEnter(key, ui->DcdevEdit);
         if (Watched == ui->RangKlComboBox)
             return MoveFocusOnEnter(key, ui->RangDComboBox);
         if (Watched == ui->RangDComboBox)
             return MoveFocusOnEnter(key, ui->RangHaradEdit);
+        if (Watched == ui->SkeemComboBox)
+            return MoveFocusOnEnter(key, ui->VaheseinadCheckBox);
+        if (Watched == ui->VaheseinadCheckBox)
+            return MoveFocusOnEnter(key, ui->RLPageControl);
         return QMainWindow::eventFilter(Watched, Event);
     }
 
@@ -415,8 +441,8 @@ template <int Field> void TMainKordalForm::FieldExit()
     NumEditExit(Field);
 }
 
-// Mk, Mqp, the exposure class, φ, dg, then the shear group, and from its last field to the
-// page control.
+// Mk, Mqp, the exposure class, the design life, Δcdev, φ, dg, then the shear group, the span
+// group, and from its last control to the page control.
 template <int Field> bool TMainKordalForm::FieldKeyPress(int Key)
 {
     QWidget *next = ui->RLPageControl;
@@ -438,6 +464,15 @@ template <int Field> bool TMainKordalForm::FieldKeyPress(int Key)
         break;
     case HaradField:
         next = ui->RangSammEdit;
+        break;
+    case SammField:
+        next = ui->AvaEdit;
+        break;
+    case DcdevField:
+        next = ui->FiEdit;
+        break;
+    case AvaField:
+        next = ui->SkeemComboBox;
         break;
     default:
         break;
@@ -521,6 +556,36 @@ void TMainKordalForm::RangDComboBoxChange()
     if (item < 0 || item >= static_cast<int>(std::size(LinkDiameters)))
         return;
     RL->Nihe.LinkD = LinkDiameters[item];
+    SetResults();
+}
+
+// The design life by its place in the list: 50 or 100 years.
+void TMainKordalForm::KasutusigaComboBoxChange()
+{
+    RL->Kasutus.DesignLife = ui->KasutusigaComboBox->currentIndex() == 1 ? 100 : 50;
+    SetResults();
+}
+
+void TMainKordalForm::SkeemComboBoxChange()
+{
+    const int item = ui->SkeemComboBox->currentIndex();
+    if (item < 0 || item > static_cast<int>(TSupport::Cantilever))
+        return;
+    RL->Ava.Support = static_cast<TSupport>(item);
+    SetResults();
+}
+
+void TMainKordalForm::VaheseinadCheckBoxChange()
+{
+    RL->Ava.Partitions = ui->VaheseinadCheckBox->isChecked();
+    SetResults();
+}
+
+// The rows of both groups, item k being k + 1 rows.
+void TMainKordalForm::RidadComboBoxChange()
+{
+    RL->AArmatuur.Rows = ui->ARidadComboBox->currentIndex() + 1;
+    RL->YArmatuur.Rows = ui->YRidadComboBox->currentIndex() + 1;
     SetResults();
 }
 

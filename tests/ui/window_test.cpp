@@ -209,12 +209,14 @@ void TWindowTest::typedValuesAreCheckedAndStored()
     QCOMPARE(Texts({"AstLabel"}), Localized("Arvutuslik tõmbearmatuur   As = 24.53 cm2"));
     QVERIFY(!W("AscLabel")->isVisible() && !W("YArmKlGroupBox")->isVisible());
     QStringList steps;
-    for (QWidget *w = W("hEdit"); steps.size() < 16; steps << w->objectName())
+    for (QWidget *w = W("hEdit"); steps.size() < 21; steps << w->objectName())
         QTest::keyClick(w, Qt::Key_Return), w = QApplication::focusWidget();
-    QCOMPARE(steps.join(' '), QStringLiteral("bEdit MsdEdit BetKlComboBox AArmKlComboBox aEdit "
-                                             "MkEdit MqpEdit KeskkondComboBox FiEdit DgEdit "
-                                             "VsdEdit RangKlComboBox RangDComboBox RangHaradEdit "
-                                             "RangSammEdit qt_tabwidget_tabbar"));
+    QCOMPARE(steps.join(' '),
+             QStringLiteral("bEdit MsdEdit BetKlComboBox AArmKlComboBox aEdit "
+                            "MkEdit MqpEdit KeskkondComboBox KasutusigaComboBox "
+                            "DcdevEdit FiEdit DgEdit VsdEdit RangKlComboBox "
+                            "RangDComboBox RangHaradEdit RangSammEdit AvaEdit "
+                            "SkeemComboBox VaheseinadCheckBox qt_tabwidget_tabbar"));
     // Only digits, minus and the separator get in; the value is stored on leaving the field.
     Enter("bEdit", QString::fromUtf8("3x0 0+eõ"));
     QCOMPARE(RL().b, 0.3);
