@@ -469,7 +469,9 @@ void TWindowTest::randomUse()
                                       "apEdit BetKlComboBox AArmKlComboBox YArmKlComboBox "
                                       "AsValikButton AscValikButton qt_tabwidget_tabbar MkEdit "
                                       "MqpEdit KeskkondComboBox FiEdit DgEdit VsdEdit "
-                                      "RangKlComboBox RangDComboBox RangHaradEdit RangSammEdit")
+                                      "RangKlComboBox RangDComboBox RangHaradEdit RangSammEdit "
+                                      "KasutusigaComboBox DcdevEdit AvaEdit SkeemComboBox "
+                                      "VaheseinadCheckBox ARidadComboBox YRidadComboBox")
                                   .split(' '),
                       typed = QString("0 5 12 250 2000 10000 - . , e x 99999999999999999999 "
                                       "0.0001 \t \r")
