@@ -60,6 +60,7 @@ private slots:
     void leavingAField();
     void warnings();
     void barsAsRequired();
+    void placedBarsAndMember();
     void fileRoundTrip();
     void fileRefused();
     void failedSave();
@@ -181,6 +182,61 @@ void TDocumentTest::barsAsRequired()
         rl.YArmatuur.AsProv = required.CompressionReq;
         const TResultLines exact = DescribeResults(rl);
         QVERIFY(!exact.TensionShort && !exact.CompressionShort && !exact.CapacityShort);
+    }
+}
+
+// The lines of the bars as placed and of the member as the issues give them, their figures worked
+// in the engine's tests: each text in one line, on red after "!", in none after "-". Besides: c =
+// 10
+// - 16, -14; 3 of 9 ø32 a row on the web at 122: o = 64, 84 / 2 - 32 = 10; 8500 / 455 = 18.7; strip
+// 2000 x 400: 0.12 (1 + sqrt(200 / 355)) (100 0.0068 25)^(1/3) 2000 355 = 383.44 kN.
+void TDocumentTest::placedBarsAndMember()
+{
+    const std::tuple<bool, void (*)(TRistLoige &), const char *> rows[] = {
+        {false, [](TRistLoige &) {},
+         "!Kaitsekiht   tõmbes: rangini 21.0 mm < 25.0 mm,  vardani 29.0 mm < 42.0 mm  (a ≥ 58.0 "
+         "mm)|!survel: rangini 24.0 mm < 25.0 mm,  vardani 32.0 mm ≥ 26.0 mm  (a' ≥ 41.0 mm)|"
+         "Läbipaine   leff/d = 13.2 ≤ 17.5  (K = 1.0,  ρ = 2.00 %,  ρ' = 0.12 %,  310/σs = 1.32)|"
+         "Ankurdus ja jätkud   tõmbes ø32: lbd = 1291 mm,  l0 = 1937 mm;  survel ø16: lbd = 849 "
+         "mm,  l0 = 1273 mm|Konstruktsiooniklass S4,  cmin,dur = 15 mm|-Plaadi"},
+        {false, [](TRistLoige &r) { r.a = 0.09, r.AArmatuur.Rows = 2; },
+         "Varraste vaba vahe   tõmbes 2 rida: 110.0 mm ≥ 32.0 mm,|rangini 34.0 mm ≥ 25.0 mm,  "
+         "vardani 42.0 mm ≥ 42.0 mm  (a ≥ 90.0 mm)"},
+        {true, [](TRistLoige &r) { r.a = 0.122, r.AArmatuur.Rows = 3, r.AArmatuur.Arv = 9; },
+         "!tõmbes 3 rida: 10.0 mm < 32.0 mm|ei mahu kolme ritta: vaba vahe 10.0 mm < 32.0 mm"},
+        {false, [](TRistLoige &r) { r.a = 0.01; },
+         "!-14.0 mm < 25.0 mm,  vardani -6.0 mm|-Varraste"},
+        {false, [](TRistLoige &r) { r.b = 0; }, "S4,  cmin|-Kaitsekiht|-Ankurdus"},
+        {false, [](TRistLoige &r) { r.Msd = 100; }, "ρ = 0.29 %,  310/σs = 1.50)|-survel ø"},
+        {true, [](TRistLoige &r) { r.Ava.Span = 8.5; },
+         "!leff/d = 18.7 > 18.1|Plaadi ja ribi vaheline nihe   vEd = 1.11 MPa > 0.4·fctd = 0.48 "
+         "MPa,  Asf/sf = 1.27 cm2/m  (cotθf = 2.00)"},
+        {true, [](TRistLoige &r) { r.Nihe.Vsd = 72.3; },
+         "vEd = 0.40 MPa ≤ 0.4·fctd = 0.48 MPa,  lisaarmatuuri pole vaja"},
+        {true, [](TRistLoige &r) { r.Nihe.Vsd = 900; },
+         "!Plaadi ja ribi vaheline nihe   Plaat on nihkele liiga õhuke: vEd = 4.98 MPa > 4.50 MPa"},
+        {false, [](TRistLoige &r) { r.b = 2, r.h = 0.4; },
+         "VRd,c = 383.44 kN,  plaadil põikarmatuuri pole vaja|Vajalik põikarmatuur   puudub "
+         "(plaat, Vsd ≤ VRd,c)|Valitud rangid: ø8, n = 2, s = 200 mm, Asw/s = 5.03 cm2/m,  VRd,s"}};
+    for (const auto &[ribbed, set, expected] : rows) {
+        std::unique_ptr<TRistLoige> rl(ribbed ? new TRPLRistLoige : new TRistLoige);
+        set(*rl);
+        rl->AArmatuur.CalcArea(), rl->CalcDesignValues(), rl->Calculate();
+        const TResultLines l = DescribeResults(*rl);
+        auto mark = [](const QString &Line, bool Short) { return Line + (Short ? "!" : ""); };
+        const QStringList lines({mark(l.Gap, l.GapShort), mark(l.Cover, l.CoverShort),
+                                 mark(l.CoverCompression, l.CoverCompressionShort),
+                                 mark(l.SpanDepth, l.SpanDepthShort), l.Anchorage,
+                                 mark(l.FlangeShear, l.FlangeShearShort), l.ShearConcrete,
+                                 mark(l.LinksRequired, l.LinksRequiredShort),
+                                 mark(l.Links, l.LinksShort), StructuralClassText(*rl),
+                                 BarFitProblem(*rl, false, rl->AArmatuur.Arv, rl->AArmatuur.D)});
+        for (QString e : QString::fromUtf8(expected).split('|')) {
+            const bool red = e.startsWith('!'), absent = e.startsWith('-');
+            const QStringList found = lines.filter(Localized(e.mid(red || absent)));
+            QVERIFY2(absent ? found.isEmpty() : found.size() == 1 && found[0].endsWith('!') == red,
+                     qPrintable(e));
+        }
     }
 }
 
