@@ -298,11 +298,3 @@ QString BarFitProblem(const TRistLoige &RL, bool Compression, int Count, int D)
            QString::fromUtf8(" ritta: vaba vahe ") +
            Format("%.1f mm < %.1f mm", {fit.Gap, fit.GapNeeded});
 }
-
-QString StructuralClassText(const TRistLoige &RL)
-{
-    const TServiceInputs &in = RL.Kasutus;
-    const int s = StructuralClass(in.Exposure, RL.BetKlass.fck, in.DesignLife);
-    return Format("Konstruktsiooniklass S%d,  cmin,dur = %.0f mm",
-                  {s, MinCoverDurability(in.Exposure, s)});
-}
