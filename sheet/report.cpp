@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSet>
 #include <QTextStream>
@@ -161,6 +162,9 @@ private:
                 }
             }
         }
+        // A figure keeps its unit on its line: "4.50 MPa", never "4.50" and "MPa" below it.
+        static const QRegularExpression unit(QStringLiteral("(\\d) (?=[\\p{L}%‰])"));
+        text.replace(unit, QStringLiteral("\\1\u00a0"));
         QRectF used;
         P.setPen(Cell.Colour);
         P.drawText(box, flags, text, &used);
@@ -557,8 +561,8 @@ QString ServiceShearMethod()
 QString MemberMethod()
 {
     // A word joiner after each slash and no-break spaces: a line never breaks
-    // inside "7/leff", "p 7.4.2" or "7 m".
-    return Utf8("Arvutusmeetod: ava ja kõrguse suhe p\u00a07.4.2, K tabelist 7.4N, "
+    // inside "leff/d", "p 7.4.2" or "7 m".
+    return Utf8("Arvutusmeetod: leff/\u2060d p\u00a07.4.2, K tabelist 7.4N, "
                 "310/\u2060σs (7.17), tegurid ") +
            FormatFloat(0.8, 1) +
            Utf8(" (b/\u2060bw > 3) ja 7/\u2060leff (leff > 7\u00a0m, vaheseinad); sirged vardad "

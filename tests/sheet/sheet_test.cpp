@@ -81,16 +81,23 @@ void TSheetTest::sheets()
          "Mk x = 192.3 mm, I = 316402 cm4|Mqp x = 265.8 mm, I = 6537|hc,ef = 78.1 mm, ρp,eff = "
          "15.45 %, εsm − εcm = 0.762 ‰|sr,max = 3.4c + 0.17ø/ρp,eff|c = 29.0 mm, s = 62.0 mm ≤ "
          "5(c + ø/2) = 225.0 mm|"
-         "7. Ava ja detailid|leff = 6.00 m|Toetusskeem lihttala|kahjustab ei|α6 = 1.5"},
+         "7. Ava ja detailid|leff = 6.00 m|Toetusskeem lihttala|kahjustab ei|α6 = 1.5|Kaitsekiht "
+         "tõmbes: rangini 21.0 mm < 25.0 mm, vardani 29.0 mm < 42.0 mm (a ≥ 58.0 mm) ei piisa|"
+         "survel: rangini 24.0 mm < 25.0 mm, vardani 32.0 mm ≥ 26.0 mm (a' ≥ 41.0 mm) ei piisa|"
+         "leff/d = 13.2 ≤ 17.5 (K = 1.0, ρ = 2.00 %, ρ' = 0.12 %, 310/σs = 1.32) piisab|"
+         "tõmbes ø32: lbd = 1291 mm, l0 = 1937 mm; survel ø16: lbd = 849 mm, l0 = 1273 mm|"
+         "-Plaadi ja ribi"},
         // o = 32, e = 58: c 42, s (400 - 116) / 2, 5 58; hc,ef (500 - 245.95) / 3
         {false, -1, -1, 550, 2, 316, 96,
          "a = 90.0 mm|6 x 32, 2 rida, As,prov|4 x 16, As,prov|hc,ef = 84.7 mm, ρp,eff = 14.25 %|"
-         "c = 42.0 mm, s = 142.0 mm ≤ 5(c + ø/2) = 290.0 mm"},
+         "c = 42.0 mm, s = 142.0 mm ≤ 5(c + ø/2) = 290.0 mm|tõmbes 2 rida: 110.0 mm ≥ 32.0 mm|"
+         "rangini 34.0 mm ≥ 25.0 mm, vardani 42.0 mm ≥ 42.0 mm (a ≥ 90.0 mm) piisab"},
         {true, -1, -1, 550, 1, 142, 32,
          "Ribiplaatristlõige|h = 500.0 mm|b = 600.0 mm|hf = 100.0 mm|bw = 200.0 mm|"
          "As = 33.85 cm2|As' = 1.41 cm2|As,max = 56.00 cm2|mõõtkava 1:10|MRd = 670.25 kNm, "
          "Msd/MRd = 0.82, tõmbearmatuur ei voola (x/d = 0.65) piisab|VRd,c = 66.90 kN|VRd,max = "
-         "254.17 kN"},
+         "254.17 kN|leff/d = 13.2 ≤ 18.1|vEd = 1.11 MPa > 0.4·fctd = 0.48 MPa, Asf/sf = 1.27 cm2/m "
+         "(cotθf = 2.00) piisab"},
         {false, -1, -1, 12.5, 1, 0, 0, "Msd = 12.50 kNm|< As,min = 2.43|ei ole vajalik"},
         {false, -1, -1, 2000, 1, 0, 0,
          "As = 116.84 cm2 > As,max = 80.00 cm2|As' = 89.58 cm2 > As,max = 80.00 cm2|As,prov "
