@@ -2,6 +2,12 @@
 // group box afresh for any part of it that needs repainting, and every change of a field or
 // a result inside it does need that; the picture changes only with the box's size, title,
 // font, palette, state or style, so it is drawn again only then and otherwise copied.
+//
+// The picture is kept narrow: a frame and its fill are the same in every column between the
+// title and the right-hand corner (a style may shade them from top to bottom, so the rows are
+// all kept), so the style draws the box at a width that keeps the title, the corners and one
+// column of the middle, and a paint stretches that column over the box's middle. A narrow box
+// is drawn whole.
 #pragma once
 
 #include <QGroupBox>
@@ -32,4 +38,8 @@ private:
     };
     TKey FKey;
     QPixmap FPicture;
+    // The box's columns [0, FCut) are the picture's own, its column FCut stands for the box's
+    // up to FEnd, and beyond FEnd the picture's follow from FCut + 1. FCut == FEnd: the whole box.
+    int FCut = 0, FEnd = 0;
+    QPixmap FStrip; // the column FCut side by side
 };
