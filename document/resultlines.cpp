@@ -5,6 +5,7 @@
 #include "numformat.h"
 #include "ristloige.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace
@@ -48,12 +49,47 @@ QString LengthText(double Mm)
     return FormatFloat(Mm, Mm == std::round(Mm) ? 0 : 1);
 }
 
+// A figure against what it needs, which it passes when it meets it: "29.0 mm < 42.0 mm".
+QString AtLeastText(double Value, bool Ok, double Needed)
+{
+    return Format("%.1f mm ", {Value}) + QString::fromUtf8(Ok ? "≥" : "<") +
+           Format(" %.1f mm", {Needed});
+}
+
+// The outer row's gap: "tõmbes 30.0 mm < 32.0 mm" for one row, "tõmbes 2 rida: ..." for more.
 QString FitText(const char *Layer, const TBarFit &Fit)
 {
+    QString text = QString::fromUtf8(Layer);
+    if (Fit.Rows > 1)
+        text += Format(" %d rida:", {Fit.Rows});
     if (Fit.Count <= 1)
-        return QString::fromUtf8(Layer) + QStringLiteral(" 1 varras");
-    return QString::fromUtf8(Layer) + Format(" %.1f mm ", {Fit.Gap}) +
-           QString::fromUtf8(Fit.Fits ? "≥" : "<") + Format(" %.1f mm", {Fit.GapNeeded});
+        return text + QStringLiteral(" 1 varras");
+    return text + QLatin1Char(' ') + AtLeastText(Fit.Gap, Fit.Fits, Fit.GapNeeded);
+}
+
+// "tõmbes: rangini 21.0 mm < 25.0 mm,  vardani 29.0 mm < 42.0 mm  (a ≥ 58.0 mm)".
+QString CoverText(const char *Layer, const char *Cover, const TCoverCheck &Check)
+{
+    return QString::fromUtf8(Layer) + QStringLiteral(": rangini ") +
+           AtLeastText(Check.LinkCover, Check.LinkOk, Check.LinkNeeded) +
+           QStringLiteral(",  vardani ") +
+           AtLeastText(Check.BarCover, Check.BarOk, Check.BarNeeded) + QStringLiteral("  (") +
+           QString::fromUtf8(Cover) + Format(" ≥ %.1f mm)", {Check.CoverNeeded});
+}
+
+void DescribeCovers(const TRistLoige &RL, TResultLines &Lines)
+{
+    const TCovers c = CoversOf(RL);
+    Lines.CoverShown = c.Valid;
+    if (!c.Valid)
+        return;
+    Lines.Cover = QString::fromUtf8("Kaitsekiht   ") + CoverText("tõmbes", "a", c.Tension);
+    Lines.CoverShort = !c.Tension.BarOk || !c.Tension.LinkOk;
+    Lines.CoverCompressionShown = c.CompressionShown;
+    if (c.CompressionShown) {
+        Lines.CoverCompression = CoverText("survel", "a'", c.Compression);
+        Lines.CoverCompressionShort = !c.Compression.BarOk || !c.Compression.LinkOk;
+    }
 }
 
 void DescribeService(const TRistLoige &RL, TResultLines &Lines)
@@ -97,9 +133,11 @@ void DescribeShear(const TRistLoige &RL, TResultLines &Lines)
     Lines.ShearShown = v.Valid;
     if (!v.Valid)
         return;
-    Lines.ShearConcrete =
-        Format("Betooni nihkekandevõime   VRd,c = %.2f kN,  ", {v.VRdc}) +
-        QString::fromUtf8(v.LinksNeeded ? "vaja põikarmatuuri" : "piisab miinimumist");
+    // A slab strip carrying the shear on its concrete needs no links, not even the minimum.
+    Lines.ShearConcrete = Format("Betooni nihkekandevõime   VRd,c = %.2f kN,  ", {v.VRdc}) +
+                          QString::fromUtf8(v.SlabStrip     ? "plaadil põikarmatuuri pole vaja"
+                                            : v.LinksNeeded ? "vaja põikarmatuuri"
+                                                            : "piisab miinimumist");
     const TShearInputs &in = RL.Nihe;
     Lines.Links =
         Format("Valitud rangid: ø%d, n = %d, s = ", {in.LinkD, static_cast<int>(in.Legs)}) +
@@ -110,6 +148,12 @@ void DescribeShear(const TRistLoige &RL, TResultLines &Lines)
         Lines.LinksRequiredShort = Lines.LinksShort = true;
         return;
     }
+    if (v.SlabStrip) { // the links typed are shown, and are never short
+        Lines.LinksRequired =
+            QString::fromUtf8("Vajalik põikarmatuur   puudub (plaat, Vsd ≤ VRd,c)");
+        Lines.Links += Format(",  VRd,s = %.2f kN", {v.VRds});
+        return;
+    }
     Lines.LinksRequired =
         Format("Vajalik põikarmatuur   Asw/s = %.2f cm2/m,  cotθ = %.2f,  VRd,max = %.2f kN",
                {v.AswReq, v.CotTheta, v.VRdMax});
@@ -117,6 +161,54 @@ void DescribeShear(const TRistLoige &RL, TResultLines &Lines)
     if (!v.SpacingOk)
         Lines.Links += Format(",  s > %.2fd = %.0f mm", {0.75, v.SlMax});
     Lines.LinksShort = !v.LinksOk || !v.SpacingOk;
+}
+
+void DescribeMember(const TRistLoige &RL, TResultLines &Lines)
+{
+    const TSpanDepth l = SpanDepthOf(RL);
+    Lines.SpanDepthShown = l.Valid;
+    if (l.Valid) {
+        Lines.SpanDepth = Format("Läbipaine   leff/d = %.1f ", {l.Ratio}) +
+                          QString::fromUtf8(AtMost(l.Ok)) +
+                          Format(" %.1f  (K = %.1f,  ρ = %.2f %%", {l.Limit, l.K, l.Rho * 100});
+        if (l.RhoPShown)
+            Lines.SpanDepth += Format(",  ρ' = %.2f %%", {l.RhoP * 100});
+        Lines.SpanDepth += Format(",  310/σs = %.2f)", {l.SteelFactor});
+        Lines.SpanDepthShort = !l.Ok;
+    }
+
+    const TAnchorage anchorage = AnchorageOf(RL);
+    Lines.AnchorageShown = anchorage.Valid;
+    if (anchorage.Valid) {
+        auto bar = [](const char *Layer, const TBarAnchorage &Bar) {
+            return QString::fromUtf8(Layer) +
+                   Format(" ø%d: lbd = %.0f mm,  l0 = %.0f mm", {Bar.D, Bar.lbd, Bar.l0});
+        };
+        Lines.Anchorage =
+            QString::fromUtf8("Ankurdus ja jätkud   ") + bar("tõmbes", anchorage.Tension);
+        if (anchorage.CompressionShown)
+            Lines.Anchorage += QStringLiteral(";  ") + bar("survel", anchorage.Compression);
+    }
+
+    // Every form keeps the check's name: a red line on its own says what is short.
+    const TFlangeShear f = FlangeShearOf(RL);
+    Lines.FlangeShearShown = f.Valid;
+    if (!f.Valid)
+        return;
+    Lines.FlangeShear = QString::fromUtf8("Plaadi ja ribi vaheline nihe   ");
+    if (f.TooThin) {
+        Lines.FlangeShear +=
+            Format("Plaat on nihkele liiga õhuke: vEd = %.2f MPa > %.2f MPa", {f.vEd, f.vRdMax});
+        Lines.FlangeShearShort = true;
+        return;
+    }
+    Lines.FlangeShear += Format("vEd = %.2f MPa ", {f.vEd}) +
+                         QString::fromUtf8(AtMost(!f.SteelNeeded)) +
+                         Format(" %.1f·fctd = %.2f MPa,  ", {0.4, f.Threshold});
+    if (f.SteelNeeded)
+        Lines.FlangeShear += Format("Asf/sf = %.2f cm2/m  (cotθf = %.2f)", {f.AsfReq, f.CotTheta});
+    else
+        Lines.FlangeShear += QString::fromUtf8("lisaarmatuuri pole vaja");
 }
 } // namespace
 
@@ -156,7 +248,9 @@ TResultLines DescribeResults(const TRistLoige &RL)
         lines.CapacityShort = capacity.Utilisation > 1;
     }
     DescribeService(RL, lines);
+    DescribeCovers(RL, lines);
     DescribeShear(RL, lines);
+    DescribeMember(RL, lines);
     return lines;
 }
 
@@ -181,21 +275,26 @@ QString ModuliText(const TRistLoige &RL)
     return Format("Ecm = %.1f GPa,  Ec,eff = %.1f GPa", {ecm, ecm / (1 + RL.Kasutus.Phi)});
 }
 
-QString BarFitProblem(const TRistLoige &RL, bool Compression, int Count, int D)
-{
-    const TRistLoige::TCompressedOutline outline = RL.CompressedOutline();
-    const TBarFit fit = Compression ? BarFit(Count, D, RL.b, RL.ap, RL.Kasutus.dg)
-                                    : BarFit(Count, D, outline.Below, RL.a, RL.Kasutus.dg);
-    if (fit.Fits)
-        return {};
-    return QString::fromUtf8("ei mahu ühte ritta: vaba vahe ") +
-           Format("%.1f mm < %.1f mm", {fit.Gap, fit.GapNeeded});
-}
-
 QString StructuralClassText(const TRistLoige &RL)
 {
     const TServiceInputs &in = RL.Kasutus;
     const int s = StructuralClass(in.Exposure, RL.BetKlass.fck, in.DesignLife);
-    return Format("Konstruktsiooniklass S%d,  cmin,dur = %.0f mm",
-                  {s, MinCoverDurability(in.Exposure, s)});
+    const double cmin = MinCoverDurability(in.Exposure, s);
+    if (!std::isfinite(cmin)) // an exposure class no table holds
+        return {};
+    return Format("Konstruktsiooniklass S%d,  cmin,dur = %.0f mm", {s, cmin});
+}
+
+QString BarFitProblem(const TRistLoige &RL, bool Compression, int Count, int D)
+{
+    const TRistLoige::TCompressedOutline outline = RL.CompressedOutline();
+    const double dg = RL.Kasutus.dg;
+    const TBarFit fit = Compression ? RowFit(Count, RL.YArmatuur.Rows, D, RL.b, RL.ap, dg)
+                                    : RowFit(Count, RL.AArmatuur.Rows, D, outline.Below, RL.a, dg);
+    if (fit.Fits)
+        return {};
+    static const char *const rows[] = {"ühte", "kahte", "kolme"};
+    return QString::fromUtf8("ei mahu ") + QString::fromUtf8(rows[std::clamp(fit.Rows, 1, 3) - 1]) +
+           QString::fromUtf8(" ritta: vaba vahe ") +
+           Format("%.1f mm < %.1f mm", {fit.Gap, fit.GapNeeded});
 }

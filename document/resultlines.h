@@ -26,8 +26,9 @@ struct TResultLines {
     bool CapacityShown = false;
     QString Capacity;
     bool CapacityShort = false;
-    // Serviceability of the chosen bars, shown with the capacity: whether each layer fits in
-    // one row, the service stresses, the crack width. Short when a limit is broken.
+    // Serviceability of the chosen bars, shown with the capacity: whether each group's outer
+    // row fits across the section ("tõmbes 2 rida: ..." for a group in rows), the service
+    // stresses, the crack width. Short when a limit is broken.
     bool ServiceShown = false;
     QString Gap, Stress, Crack;
     bool GapShort = false, StressShort = false, CrackShort = false;
@@ -41,7 +42,8 @@ struct TResultLines {
     QString CoverCompression;
     bool CoverCompressionShort = false;
     // Shear, while a design exists: the concrete's resistance (never short), the links needed
-    // or that the web is too small, the links chosen.
+    // or that the web is too small, the links chosen. A slab strip that carries the shear on
+    // its concrete needs no links: its lines say so and its links are never short.
     bool ShearShown = false;
     QString ShearConcrete, LinksRequired, Links;
     bool LinksRequiredShort = false, LinksShort = false;
@@ -70,11 +72,12 @@ QString ModuliText(const TRistLoige &RL);
 QString SupportText(TSupport Support);
 
 // "Konstruktsiooniklass S4,  cmin,dur = 15 mm": the structural class of RL's exposure class,
-// concrete class and design life, and the least cover durability asks for.
+// concrete class and design life, and the least cover durability asks for; shown whether or
+// not RL is designed. Empty for an exposure class outside TExposure.
 QString StructuralClassText(const TRistLoige &RL);
 
 // "ei mahu ühte ritta: vaba vahe 30.0 mm < 32.0 mm" for Count bars of D mm that do not fit in
 // the rows of RL's group (Compression: the top bars across b, else the bottom ones across the
 // tension face), counted as the group's Rows ("kahte ritta", "kolme ritta"); empty when they
-// fit.
+// fit. Rows above three are named as three.
 QString BarFitProblem(const TRistLoige &RL, bool Compression, int Count, int D);

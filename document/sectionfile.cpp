@@ -57,11 +57,23 @@ constexpr TNumKey<TServiceInputs> ServiceNums[] = {
 constexpr TNumKey<TShearInputs> ShearNums[] = {{"Vsd_kN", TQuantity::Vsd, &TShearInputs::Vsd},
                                                {"link_legs", TQuantity::Legs, &TShearInputs::Legs},
                                                {"link_spacing_mm", TQuantity::s, &TShearInputs::s}};
+// The keys version 3 added.
+constexpr TNumKey<TServiceInputs> CoverDevNums[] = {
+    {"cover_deviation_mm", TQuantity::CoverDev, &TServiceInputs::CoverDev}};
+constexpr TNumKey<TMemberInputs> MemberNums[] = {{"span_m", TQuantity::Span, &TMemberInputs::Span}};
+constexpr int DesignLives[] = {50, 100};
+// The support schemes in TSupport order.
+constexpr const char *SupportNames[] = {"simple", "end", "interior", "cantilever"};
 const QString ServiceKey = QStringLiteral("serviceability");
 const QString ShearKey = QStringLiteral("shear");
 const QString ExposureKey = QStringLiteral("exposure");
 const QString LinkSteelKey = QStringLiteral("link_steel");
 const QString LinkDKey = QStringLiteral("link_diameter_mm");
+const QString DesignLifeKey = QStringLiteral("design_life_years");
+const QString MemberKey = QStringLiteral("member");
+const QString SupportKey = QStringLiteral("support");
+const QString PartitionsKey = QStringLiteral("partitions");
+const QString RowsKey = QStringLiteral("rows");
 
 struct TClassKey {
     const char *Key;
@@ -72,14 +84,18 @@ constexpr TClassKey ClassKeys[] = {{"concrete", true, &TShapeInputs::Concrete},
                                    {"tension_steel", false, &TShapeInputs::TensionSteel},
                                    {"compression_steel", false, &TShapeInputs::CompressionSteel}};
 
+// A bar group and the rows the window offers it: three for the tension bars, two above.
 struct TBarsKey {
     const char *Key;
     int TShapeInputs::*Count;
     int TShapeInputs::*D;
+    int TShapeInputs::*Rows;
+    int MaxRows;
 };
-constexpr TBarsKey BarsKeys[] = {
-    {"tension_bars", &TShapeInputs::TensionCount, &TShapeInputs::TensionD},
-    {"compression_bars", &TShapeInputs::CompressionCount, &TShapeInputs::CompressionD}};
+constexpr TBarsKey BarsKeys[] = {{"tension_bars", &TShapeInputs::TensionCount,
+                                  &TShapeInputs::TensionD, &TShapeInputs::TensionRows, 3},
+                                 {"compression_bars", &TShapeInputs::CompressionCount,
+                                  &TShapeInputs::CompressionD, &TShapeInputs::CompressionRows, 2}};
 
 // Shortest round-trip decimal, with a full stop: numbers as the file writes them.
 QString Num(double Value)
@@ -121,10 +137,13 @@ QJsonObject ShapeObject(const TShapeInputs &In, bool RibbedSlab)
     for (const TClassKey &k : ClassKeys)
         shape[QLatin1String(k.Key)] = QString::fromStdString(In.*k.Field);
     for (const TBarsKey &k : BarsKeys)
-        shape[QLatin1String(k.Key)] = QJsonObject{{"count", In.*k.Count}, {"diameter_mm", In.*k.D}};
+        shape[QLatin1String(k.Key)] =
+            QJsonObject{{"count", In.*k.Count}, {"diameter_mm", In.*k.D}, {RowsKey, In.*k.Rows}};
 
     QJsonObject service;
     WriteNums<TServiceInputs>(service, In.Service, ServiceNums);
+    WriteNums<TServiceInputs>(service, In.Service, CoverDevNums);
+    service[DesignLifeKey] = In.Service.DesignLife;
     // An exposure outside the enumeration is written as no name, which reading refuses.
     const auto exposure = static_cast<std::size_t>(In.Service.Exposure);
     service[ExposureKey] =
@@ -136,6 +155,15 @@ QJsonObject ShapeObject(const TShapeInputs &In, bool RibbedSlab)
     shear[LinkSteelKey] = QString::fromStdString(In.LinkSteel);
     shear[LinkDKey] = In.Shear.LinkD;
     shape[ShearKey] = shear;
+
+    QJsonObject member;
+    WriteNums<TMemberInputs>(member, In.Member, MemberNums);
+    // A support outside the enumeration is written as no name, which reading refuses.
+    const auto support = static_cast<std::size_t>(In.Member.Support);
+    member[SupportKey] =
+        support < std::size(SupportNames) ? QLatin1String(SupportNames[support]) : QString();
+    member[PartitionsKey] = In.Member.Partitions;
+    shape[MemberKey] = member;
     return shape;
 }
 
@@ -182,6 +210,7 @@ QJsonValue Member(const QJsonObject &Object, const QString &Where, const QString
     if (value.type() != Type)
         Refuse(Child(Where, Key), Type == QJsonValue::Double   ? QStringLiteral("not a number")
                                   : Type == QJsonValue::String ? QStringLiteral("not a string")
+                                  : Type == QJsonValue::Bool   ? QStringLiteral("not true or false")
                                                                : QStringLiteral("not an object"));
     return value;
 }
@@ -273,16 +302,31 @@ QJsonObject ReadObject(const QJsonObject &Object, const QString &Where, const QS
     return object;
 }
 
-TServiceInputs ReadService(const QJsonObject &Shape, const QString &ShapeWhere)
+// Version 2 has no design life and cover deviation: a new section's.
+TServiceInputs ReadService(const QJsonObject &Shape, const QString &ShapeWhere, int Version)
 {
     QStringList known{ExposureKey};
     for (const auto &k : ServiceNums)
         known << QLatin1String(k.Key);
+    if (Version >= 3) {
+        known << DesignLifeKey;
+        for (const auto &k : CoverDevNums)
+            known << QLatin1String(k.Key);
+    }
     const QJsonObject object = ReadObject(Shape, ShapeWhere, ServiceKey, known);
     const QString where = Child(ShapeWhere, ServiceKey);
 
     TServiceInputs in;
     ReadNums<TServiceInputs>(object, where, in, ServiceNums);
+    if (Version >= 3) {
+        ReadNums<TServiceInputs>(object, where, in, CoverDevNums);
+        const double life = Number(object, where, DesignLifeKey);
+        if (std::find(std::begin(DesignLives), std::end(DesignLives), life) ==
+            std::end(DesignLives))
+            Refuse(Child(where, DesignLifeKey),
+                   Num(life) + QStringLiteral(" is not a design life: 50, 100"));
+        in.DesignLife = static_cast<int>(life);
+    }
     const QString exposure = Member(object, where, ExposureKey, QJsonValue::String).toString();
     const auto found =
         std::find_if(ExposureNames.begin(), ExposureNames.end(),
@@ -322,6 +366,29 @@ TShearInputs ReadShear(const QJsonObject &Shape, const QString &ShapeWhere, std:
     return in;
 }
 
+TMemberInputs ReadMember(const QJsonObject &Shape, const QString &ShapeWhere)
+{
+    QStringList known{SupportKey, PartitionsKey};
+    for (const auto &k : MemberNums)
+        known << QLatin1String(k.Key);
+    const QJsonObject object = ReadObject(Shape, ShapeWhere, MemberKey, known);
+    const QString where = Child(ShapeWhere, MemberKey);
+
+    TMemberInputs in;
+    ReadNums<TMemberInputs>(object, where, in, MemberNums);
+    const QString support = Member(object, where, SupportKey, QJsonValue::String).toString();
+    const auto found =
+        std::find_if(std::begin(SupportNames), std::end(SupportNames),
+                     [&](const char *name) { return support == QLatin1String(name); });
+    if (found == std::end(SupportNames))
+        Refuse(Child(where, SupportKey),
+               Quoted(support) +
+                   QStringLiteral(" is not one of simple, end, interior, cantilever"));
+    in.Support = static_cast<TSupport>(found - std::begin(SupportNames));
+    in.Partitions = Member(object, where, PartitionsKey, QJsonValue::Bool).toBool();
+    return in;
+}
+
 TShapeInputs ReadShape(const QJsonObject &Top, const QString &Where, bool RibbedSlab, int Version)
 {
     QStringList known;
@@ -333,6 +400,8 @@ TShapeInputs ReadShape(const QJsonObject &Top, const QString &Where, bool Ribbed
         known << QLatin1String(k.Key);
     if (Version >= 2)
         known << ServiceKey << ShearKey;
+    if (Version >= 3)
+        known << MemberKey;
     const QJsonObject shape = ReadObject(Top, {}, Where, known);
 
     TShapeInputs in;
@@ -349,7 +418,10 @@ TShapeInputs ReadShape(const QJsonObject &Top, const QString &Where, bool Ribbed
         const QString where = Child(Where, QLatin1String(k.Key));
         const QJsonObject bars =
             Member(shape, Where, QLatin1String(k.Key), QJsonValue::Object).toObject();
-        RefuseUnknownKeys(bars, where, {QStringLiteral("count"), QStringLiteral("diameter_mm")});
+        QStringList barKeys{QStringLiteral("count"), QStringLiteral("diameter_mm")};
+        if (Version >= 3)
+            barKeys << RowsKey;
+        RefuseUnknownKeys(bars, where, barKeys);
         const double count = Number(bars, where, QStringLiteral("count"));
         if (!(count >= 1 && count <= MaxBarCount && count == std::floor(count)))
             Refuse(where + QStringLiteral(".count"),
@@ -360,15 +432,24 @@ TShapeInputs ReadShape(const QJsonObject &Top, const QString &Where, bool Ribbed
                    Num(d) + QStringLiteral(" is not a diameter of the bar table"));
         in.*k.Count = static_cast<int>(count);
         in.*k.D = static_cast<int>(d);
+        if (Version >= 3) { // before: one row
+            const double rows = Number(bars, where, RowsKey);
+            if (!(rows >= 1 && rows <= k.MaxRows && rows == std::floor(rows)))
+                Refuse(Child(where, RowsKey),
+                       Num(rows) + QStringLiteral(" is not a row count 1..") + Num(k.MaxRows));
+            in.*k.Rows = static_cast<int>(rows);
+        }
     }
     if (Version >= 2) {
-        in.Service = ReadService(shape, Where);
+        in.Service = ReadService(shape, Where, Version);
         in.Shear = ReadShear(shape, Where, in.LinkSteel);
     } else { // before these inputs: a new section's
         in.Service = TServiceInputs{};
         in.Shear = TShearInputs{};
         in.LinkSteel = ArmKlassTabel[DefaultAArmKlIndex - 1].Name;
     }
+    if (Version >= 3)
+        in.Member = ReadMember(shape, Where); // before: a new section's
     return in;
 }
 
@@ -443,9 +524,12 @@ TShapeInputs InputsOf(const TRistLoige &RL)
     in.TensionD = RL.AArmatuur.D;
     in.CompressionCount = RL.YArmatuur.Arv;
     in.CompressionD = RL.YArmatuur.D;
+    in.TensionRows = RL.AArmatuur.Rows;
+    in.CompressionRows = RL.YArmatuur.Rows;
     in.Service = RL.Kasutus;
     in.Shear = RL.Nihe;
     in.LinkSteel = RL.RArmKlass.Name;
+    in.Member = RL.Ava;
     return in;
 }
 
@@ -478,8 +562,11 @@ void ApplyInputs(const TShapeInputs &In, TRistLoige &RL)
     RL.YArmatuur.Arv = In.CompressionCount;
     RL.YArmatuur.D = In.CompressionD;
     RL.YArmatuur.CalcArea();
+    RL.AArmatuur.Rows = In.TensionRows;
+    RL.YArmatuur.Rows = In.CompressionRows;
     RL.Kasutus = In.Service;
     RL.Nihe = In.Shear;
+    RL.Ava = In.Member;
 }
 
 QByteArray WriteSectionDocument(const TSectionDocument &Doc)

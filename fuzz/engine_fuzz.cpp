@@ -52,6 +52,7 @@ public:
     void MoveTo(int X, int Y) override { Coords({X, Y}); }
     void LineTo(int X, int Y) override { Coords({X, Y}); }
     void FillRect(const TRect &R) override { Coords({R.Left, R.Top, R.Right, R.Bottom}); }
+    void Ellipse(int X1, int Y1, int X2, int Y2) override { Coords({X1, Y1, X2, Y2}); }
 
 private:
     static void Coords(std::initializer_list<int> Values)
@@ -123,7 +124,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *Data, size_t Size)
           "serviceability or shear without a design, or a strut outside 1..2.5");
 
     CheckingCanvas canvas;
+    section->AArmatuur.Rows = section->YArmatuur.Rows = in.ConsumeIntegralInRange(0, 4);
     section->Draw(canvas, in.ConsumeIntegralInRange(-10, 4000),
-                  in.ConsumeIntegralInRange(-10, 4000));
+                  in.ConsumeIntegralInRange(-10, 4000),
+                  in.ConsumeBool() ? TBarDrawing::ToScale : TBarDrawing::Rows);
     return 0;
 }

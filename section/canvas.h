@@ -10,6 +10,7 @@ inline constexpr TColor clBlack = 0x000000;
 inline constexpr TColor clSilver = 0xC0C0C0;
 inline constexpr TColor clRed = 0x0000FF;
 inline constexpr TColor clBlue = 0xFF0000;
+inline constexpr TColor clGreen = 0x008000;
 inline constexpr TColor clWhite = 0xFFFFFF;
 // A system colour, not an RGB value: the surface resolves it to the face colour of buttons.
 inline constexpr TColor clBtnFace = 0xFF00000F;
@@ -39,4 +40,7 @@ public:
     virtual void LineTo(int X, int Y) = 0;
     // Filled with the brush, no outline.
     virtual void FillRect(const TRect &Rect) = 0;
+    // The ellipse inscribed in the pixels X1..X2-1, Y1..Y2-1, filled with the brush and
+    // outlined with the pen inside that box.
+    virtual void Ellipse(int X1, int Y1, int X2, int Y2) = 0;
 };

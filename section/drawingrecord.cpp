@@ -45,6 +45,11 @@ void TDrawingRecord::FillRect(const TRect &Rect)
     Calls.push_back({TKind::FillRect, Rect.Left, Rect.Top, Rect.Right, Rect.Bottom});
 }
 
+void TDrawingRecord::Ellipse(int X1, int Y1, int X2, int Y2)
+{
+    Calls.push_back({TKind::Ellipse, X1, Y1, X2, Y2});
+}
+
 void TDrawingRecord::Replay(TCanvas &Canvas) const
 {
     for (const TCall &c : Calls) {
@@ -77,6 +82,9 @@ void TDrawingRecord::Replay(TCanvas &Canvas) const
             break;
         case TKind::FillRect:
             Canvas.FillRect({a, b, cc, d});
+            break;
+        case TKind::Ellipse:
+            Canvas.Ellipse(a, b, cc, d);
             break;
         }
     }

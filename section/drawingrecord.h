@@ -20,6 +20,7 @@ public:
     void MoveTo(int X, int Y) override;
     void LineTo(int X, int Y) override;
     void FillRect(const TRect &Rect) override;
+    void Ellipse(int X1, int Y1, int X2, int Y2) override;
 
     // Makes the same calls on Canvas, in order.
     void Replay(TCanvas &Canvas) const;
@@ -36,7 +37,8 @@ private:
         Rectangle,
         MoveTo,
         LineTo,
-        FillRect
+        FillRect,
+        Ellipse
     };
     struct TCall {
         TKind Kind;

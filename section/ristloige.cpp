@@ -1,6 +1,7 @@
 #include "ristloige.h"
 
 #include "classes.h"
+#include "cover.h"
 
 #include <algorithm>
 #include <cmath>
@@ -215,6 +216,56 @@ void TRistLoige::DrawBarLine(TCanvas &Canvas, const TView &View, TColor Color, d
     Canvas.LineTo(View.X(u2), View.Y(v));
 }
 
+void TRistLoige::DrawBarGroup(TCanvas &Canvas, const TView &View, TBarDrawing Style, TColor Color,
+                              const TArmatuurid &Bars, const TBarPlace &Place) const
+{
+    // Far more bars than a section holds are not drawn one by one: the count is an input.
+    constexpr int MostDrawn = 1000;
+    const TRows rows = RowsOf(Bars.Arv, Bars.Rows, Bars.D, Place.Cover * 1000, Kasutus.dg * 1000);
+    const int n = std::clamp(Bars.Arv, 0, MostDrawn), r = std::min(rows.Rows, std::max(n, 1));
+    const double pitch = Bars.D + rows.Gap, e = rows.Axis / 1000, radius = Bars.D / 2000.0;
+    for (int k = 0; k < r; ++k) {
+        // Row k (0 the outer) at e + k (phi + sv) from the face; one row exactly at Cover.
+        const double v =
+            Place.Face + Place.Inward * (Place.Cover + (k * pitch - rows.Centroid) / 1000);
+        if (Style == TBarDrawing::Rows) {
+            DrawBarLine(Canvas, View, Color, Place.Left + 0.1 * Place.Width,
+                        Place.Left + 0.9 * Place.Width, v);
+            continue;
+        }
+        SetPen(Canvas, TPenStyle::psSolid, Color, 0);
+        Canvas.SetBrushColor(Color);
+        const int count = n / r + (k < n % r); // the rows nearest the face take the remainder
+        for (int j = 0; j < count; ++j) {
+            const double u = count == 1 ? Place.Left + Place.Width / 2
+                                        : Place.Left + e + j * (Place.Width - 2 * e) / (count - 1);
+            Canvas.Ellipse(View.X(u - radius), View.Y(v - radius), View.X(u + radius),
+                           View.Y(v + radius));
+        }
+    }
+}
+
+void TRistLoige::DrawLinks(TCanvas &Canvas, const TView &View, double Left, double Width) const
+{
+    const TCovers covers = CoversOf(*this);
+    if (!covers.Valid)
+        return;
+    const double link = Nihe.LinkD / 1000.0, side = covers.Tension.LinkCover / 1000;
+    const double top =
+        (covers.CompressionShown ? covers.Compression : covers.Tension).LinkCover / 1000;
+    SetPen(Canvas, TPenStyle::psSolid, clGreen, 0);
+    // The outer face c_link from the faces, the inner one a link's diameter inside it.
+    for (const double inset : {0.0, link}) {
+        const double u1 = Left + side + inset, u2 = Left + Width - side - inset;
+        const double v1 = top + inset, v2 = h - side - inset;
+        Canvas.MoveTo(View.X(u1), View.Y(v1));
+        Canvas.LineTo(View.X(u2), View.Y(v1));
+        Canvas.LineTo(View.X(u2), View.Y(v2));
+        Canvas.LineTo(View.X(u1), View.Y(v2));
+        Canvas.LineTo(View.X(u1), View.Y(v1));
+    }
+}
+
 void TRistLoige::DrawStressBlockStyle(TCanvas &Canvas)
 {
     SetPen(Canvas, TPenStyle::psSolid, clSilver, 0);
@@ -233,7 +284,7 @@ void TRistLoige::DrawOutlineStyle(TCanvas &Canvas)
     Canvas.SetPenMode(TPenMode::pmCopy);
 }
 
-void TRistLoige::Draw(TCanvas &Canvas, int W, int H)
+void TRistLoige::Draw(TCanvas &Canvas, int W, int H, TBarDrawing Bars)
 {
     CalcExtent();
     TView v{};
@@ -254,7 +305,9 @@ void TRistLoige::Draw(TCanvas &Canvas, int W, int H)
     Canvas.LineTo(v.X(0), v.Y(h));
     Canvas.LineTo(v.X(0), v.Y(0));
 
+    if (Bars == TBarDrawing::ToScale)
+        DrawLinks(Canvas, v, 0, b);
     if (NeedsCompressionSteel())
-        DrawBarLine(Canvas, v, clBlue, 0.1 * b, 0.9 * b, ap);
-    DrawBarLine(Canvas, v, clRed, 0.1 * b, 0.9 * b, h - a);
+        DrawBarGroup(Canvas, v, Bars, clBlue, YArmatuur, {ap, 0, b, 0, 1});
+    DrawBarGroup(Canvas, v, Bars, clRed, AArmatuur, {a, 0, b, h, -1});
 }

@@ -39,6 +39,13 @@
 #include "serviceability.h"
 #include "shear.h"
 
+// How Draw shows the bars. Rows: the window's schematic, each row of a group a 3-pixel line
+// at its axis over the middle 80 % of the width the group lies in. ToScale: the sheet's, each
+// bar a filled circle of its diameter where it lies (a row's bars with their outer axes at the
+// outer row's axis e from the sides, a row of one bar in the middle) and the links' outline at
+// their cover, the band between the links' outer and inner faces.
+enum class TBarDrawing { Rows, ToScale };
+
 // Why the last Calculate could not design the section.
 enum class TDesignFault { None, Dimensions, Covers, Inputs };
 
@@ -67,8 +74,8 @@ public:
         double Top, TopDepth, Below;
     };
     virtual TCompressedOutline CompressedOutline() const { return {b, h, b}; }
-    // Draws the section to scale, centred on a W x H pixel surface.
-    virtual void Draw(TCanvas &Canvas, int W, int H);
+    // Draws the section to scale, centred on a W x H pixel surface, the bars as Bars says.
+    virtual void Draw(TCanvas &Canvas, int W, int H, TBarDrawing Bars = TBarDrawing::Rows);
 
     TBetKlass BetKlass;
     TArmKlass YArmKlass; // compression (top) bars
@@ -139,4 +146,17 @@ protected:
     // A bar layer as a 3-pixel line from (u1, v) to (u2, v).
     static void DrawBarLine(TCanvas &Canvas, const TView &View, TColor Color, double u1, double u2,
                             double v);
+    // The group Bars laid in its rows (cover.h, RowsOf), their centroid Cover from the face at
+    // v = Face, the rows going inwards (Inward +1 downwards from the top face, -1 upwards from the
+    // bottom one), across the width Left .. Left + Width it lies in; m.
+    struct TBarPlace {
+        double Cover, Left, Width, Face;
+        int Inward;
+    };
+    void DrawBarGroup(TCanvas &Canvas, const TView &View, TBarDrawing Style, TColor Color,
+                      const TArmatuurid &Bars, const TBarPlace &Place) const;
+    // The links around Left .. Left + Width from the top face to the bottom one at their covers
+    // (CoversOf: the tension group's at the bottom and the sides, the compression group's at the
+    // top while it counts, else the tension group's); nothing while the covers are not valid.
+    void DrawLinks(TCanvas &Canvas, const TView &View, double Left, double Width) const;
 };

@@ -155,7 +155,7 @@ bool TRPLRistLoige::Calculate()
     return AcceptDesign();
 }
 
-void TRPLRistLoige::Draw(TCanvas &Canvas, int W, int H)
+void TRPLRistLoige::Draw(TCanvas &Canvas, int W, int H, TBarDrawing Bars)
 {
     CalcExtent();
     TView v{};
@@ -190,7 +190,9 @@ void TRPLRistLoige::Draw(TCanvas &Canvas, int W, int H)
     Canvas.LineTo(v.X(0), v.Y(hf));
     Canvas.LineTo(v.X(0), v.Y(0));
 
+    if (Bars == TBarDrawing::ToScale)
+        DrawLinks(Canvas, v, WebLeft(), bw); // around the web
     if (NeedsCompressionSteel())
-        DrawBarLine(Canvas, v, clBlue, 0.1 * b, 0.9 * b, ap);
-    DrawBarLine(Canvas, v, clRed, WebLeft() + 0.1 * bw, WebLeft() + 0.9 * bw, h - a);
+        DrawBarGroup(Canvas, v, Bars, clBlue, YArmatuur, {ap, 0, b, 0, 1});
+    DrawBarGroup(Canvas, v, Bars, clRed, AArmatuur, {a, WebLeft(), bw, h, -1});
 }

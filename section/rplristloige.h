@@ -43,7 +43,7 @@ public:
     bool NeedsCompressionSteel() const override;
     // The flange, b wide down to hf, above the web of width bw.
     TCompressedOutline CompressedOutline() const override { return {b, hf, bw}; }
-    void Draw(TCanvas &Canvas, int W, int H) override;
+    void Draw(TCanvas &Canvas, int W, int H, TBarDrawing Bars = TBarDrawing::Rows) override;
 
     // True when the stress block reaches into the web; sets Asc as Calculate uses it.
     bool StressBlockInWeb();

@@ -104,8 +104,10 @@ bool Finite(const TElasticStress &S)
 
 bool Finite(const TServiceability &S)
 {
-    const double figures[] = {S.Ecm, S.EcEff, S.SigmaCLimit, S.SigmaSLimit, S.SigmaCQpLimit,
-                              S.Mcr, S.SrMax, S.Wk,          S.WMax};
+    const double figures[] = {S.Ecm,           S.EcEff,      S.SigmaCLimit, S.SigmaSLimit,
+                              S.SigmaCQpLimit, S.Mcr,        S.HcEff,       S.RhoPEff,
+                              S.StrainDiff,    S.CrackCover, S.BarSpacing,  S.CloseLimit,
+                              S.SrMax,         S.Wk,         S.WMax};
     // The gaps are finite by construction (BarFit).
     return Finite(S.Characteristic) && Finite(S.QuasiPermanent) &&
            std::all_of(std::begin(figures), std::end(figures),
@@ -184,17 +186,20 @@ TServiceability ServiceabilityOf(const TRistLoige &RL)
     if (s.Cracked) {
         const TElasticStress &qp = s.QuasiPermanent;
         const double bt = g.Below;
-        const double hcef = std::min({2.5 * (g.h - g.d), (g.h - qp.x) / 3, g.h / 2});
-        const double rho = Quotient(g.As, bt * hcef), alphaE = Quotient(g.Es, s.Ecm * 1000);
-        const double strain =
-            std::max((qp.SigmaS - Quotient(Kt * fctm, rho) * (1 + alphaE * rho)) / g.Es,
-                     0.6 * qp.SigmaS / g.Es);
+        s.HcEff = std::min({2.5 * (g.h - g.d), (g.h - qp.x) / 3, g.h / 2});
+        const double rho = Quotient(g.As, bt * s.HcEff), alphaE = Quotient(g.Es, s.Ecm * 1000);
+        s.RhoPEff = rho;
+        s.StrainDiff = std::max((qp.SigmaS - Quotient(Kt * fctm, rho) * (1 + alphaE * rho)) / g.Es,
+                                0.6 * qp.SigmaS / g.Es);
         // Bars of the outer row no further apart than 5 (c + phi / 2) are close (7.3.4(3)); one
         // bar never is.
         const int n = rows.Outer;
-        const bool close = n > 1 && Within((bt - 2 * e) / (n - 1), 5 * (c + phi / 2));
-        s.SrMax = close ? SrCover * c + SrFactor * Quotient(phi, rho) : SrFar * (g.h - qp.x);
-        s.Wk = s.SrMax * strain;
+        s.CrackCover = c;
+        s.BarSpacing = n > 1 ? (bt - 2 * e) / (n - 1) : 0.0;
+        s.CloseLimit = 5 * (c + phi / 2);
+        s.CloseBars = n > 1 && Within(s.BarSpacing, s.CloseLimit);
+        s.SrMax = s.CloseBars ? SrCover * c + SrFactor * Quotient(phi, rho) : SrFar * (g.h - qp.x);
+        s.Wk = s.SrMax * s.StrainDiff;
     }
     s.WkOk = Within(s.Wk, s.WMax);
     s.Valid = true;

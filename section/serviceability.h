@@ -97,9 +97,17 @@ struct TServiceability {
     bool SigmaCOk = true, SigmaSOk = true, SigmaCQpOk = true;
     bool Cracked = false; // Mqp > Mcr
     double Mcr = 0.0;     // kNm
-    double SrMax = 0.0;   // mm
-    double Wk = 0.0;      // mm
-    double WMax = 0.0;    // mm
+    // The crack width's figures, as a checker retraces them; all 0 while uncracked.
+    double HcEff = 0.0;      // hc,ef, mm (7.3.2(3))
+    double RhoPEff = 0.0;    // rho_p,eff = As / (bt hc,ef), a fraction
+    double StrainDiff = 0.0; // esm - ecm, a strain (7.9)
+    double CrackCover = 0.0; // c = e - phi / 2 of the outer row, mm
+    double BarSpacing = 0.0; // s = (bt - 2 e) / (n1 - 1), the outer row's, mm; 0 for one bar
+    double CloseLimit = 0.0; // 5 (c + phi / 2), mm
+    bool CloseBars = false;  // more than one bar and s <= CloseLimit: sr,max by (7.11), else (7.14)
+    double SrMax = 0.0;      // mm
+    double Wk = 0.0;         // mm
+    double WMax = 0.0;       // mm
     bool WkOk = true;
 };
 

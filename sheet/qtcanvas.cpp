@@ -204,3 +204,28 @@ void TQtCanvas::FillRect(const TRect &Rect)
     const int top = ClampY(Rect.Top), bottom = ClampY(Rect.Bottom);
     Painter->fillRect(QRect(left, top, right - left, bottom - top), ToQColor(BrushColor));
 }
+
+void TQtCanvas::Ellipse(int X1, int Y1, int X2, int Y2)
+{
+    if (!Painter->isActive())
+        return;
+    // Not clamped to the area as a rectangle is: that would change the shape. In doubles, the
+    // box's size cannot overflow.
+    const double left = std::min(X1, X2), right = std::max(X1, X2);
+    const double top = std::min(Y1, Y2), bottom = std::max(Y1, Y2);
+    if (right == left || bottom == top)
+        return;
+    const QRectF box(left, top, right - left, bottom - top);
+    Painter->save();
+    Painter->setPen(Qt::NoPen);
+    Painter->setBrush(ToQColor(BrushColor));
+    Painter->drawEllipse(box);
+    // The outline's centre line half its width inside the box, so that it stays within it.
+    const double w =
+        std::min({double(Scaled(std::max(PenWidth, 1))), box.width() / 2, box.height() / 2});
+    QPen pen(ToQColor(PenColor), w);
+    Painter->setPen(pen);
+    Painter->setBrush(Qt::NoBrush);
+    Painter->drawEllipse(box.adjusted(w / 2, w / 2, -w / 2, -w / 2));
+    Painter->restore();
+}

@@ -8,6 +8,9 @@
 //                              A line of zero length paints nothing. Dashes start at the
 //                              start point whichever way the line runs.
 //   FillRect                   fills Left..Right-1, Top..Bottom-1 with the brush, no outline.
+//   Ellipse(X1, Y1, X2, Y2)    fills the ellipse inscribed in the pixels X1..X2-1, Y1..Y2-1
+//                              with the brush and outlines it with the pen inside that box;
+//                              an empty box paints nothing.
 //   psDashDot                  9-unit dashes and 3-unit dots with 6-unit gaps, the gaps
 //                              painted in the brush colour.
 //   pmCopy                     the pen colour replaces the pixel (normal composition).
@@ -57,6 +60,7 @@ public:
     void MoveTo(int X, int Y) override;
     void LineTo(int X, int Y) override;
     void FillRect(const TRect &Rect) override;
+    void Ellipse(int X1, int Y1, int X2, int Y2) override;
 
     // The Qt colour of a $00BBGGRR value or of a system colour.
     static QColor ToQColor(TColor Color);

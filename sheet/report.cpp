@@ -1,5 +1,6 @@
 #include "report.h"
 
+#include "cover.h"
 #include "numformat.h"
 #include "qtcanvas.h"
 #include "resultlines.h"
@@ -10,6 +11,7 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSet>
 #include <QTextStream>
@@ -160,6 +162,9 @@ private:
                 }
             }
         }
+        // A figure keeps its unit on its line: "4.50 MPa", never "4.50" and "MPa" below it.
+        static const QRegularExpression unit(QStringLiteral("(\\d) (?=[\\p{L}%‰])"));
+        text.replace(unit, QStringLiteral("\\1\u00a0"));
         QRectF used;
         P.setPen(Cell.Colour);
         P.drawText(box, flags, text, &used);
@@ -197,29 +202,51 @@ void QuantityRows(TSheet &S, const std::vector<TQuantityRow> &Rows)
 {
     for (const TQuantityRow &row : Rows)
         S.Row({{0, 80, Utf8(row.Label)},
-               {84, 12, Utf8(row.Symbol)},
-               {96, 4, QStringLiteral("=")},
-               {112, 0, row.Value, TAlign::Decimal},
-               {120, 20, Utf8(row.Unit)}});
+               {84, 16, Utf8(row.Symbol)},
+               {100, 4, QStringLiteral("=")},
+               {116, 0, row.Value, TAlign::Decimal},
+               {124, 20, Utf8(row.Unit)}});
 }
 
 // A named choice in the columns of the quantities: "Betooni klass   C25/30".
+void ChoiceRow(TSheet &S, const char *Label, const QString &Name)
+{
+    S.Row({{0, 80, Utf8(Label)}, {84, S.WidthMm() - 84, Name}});
+}
+
 void ChoiceRow(TSheet &S, const char *Label, const std::string &Name)
 {
-    S.Row({{0, 80, Utf8(Label)}, {84, 40, QString::fromStdString(Name)}});
+    ChoiceRow(S, Label, QString::fromStdString(Name));
 }
 
 // A result line in its label and value columns, with its verdict at the right when it has
 // one: "ei piisa" in red where a limit is broken.
-void ResultRow(TSheet &S, const QString &Line, std::optional<bool> Short = {})
+void ResultRow(TSheet &S, const QString &Label, const QString &Text, std::optional<bool> Short)
 {
     const double w = S.WidthMm(), value = 64, verdict = 22;
-    const auto [label, text] = SplitResult(Line);
-    std::vector<TCell> cells{{0, value - 2, label}, {value, w - value - verdict, text}};
+    std::vector<TCell> cells{{0, value - 2, Label}, {value, w - value - verdict, Text}};
     if (Short)
         cells.push_back({w - verdict, verdict, Utf8(*Short ? "ei piisa" : "piisab"), TAlign::Right,
                          *Short, *Short ? QColor(200, 0, 0) : Qt::black, true});
     S.Row(cells);
+}
+
+void ResultRow(TSheet &S, const QString &Line, std::optional<bool> Short = {})
+{
+    const auto [label, text] = SplitResult(Line);
+    ResultRow(S, label, text, Short);
+}
+
+// The chosen bars' line with the rows they are laid in beside them when more than one:
+// "6 x 32, 2 rida" (the rows as laid, at most one per bar).
+QString WithRows(const QString &Line, const TArmatuurid &Bars)
+{
+    const int rows = RowsOf(Bars.Arv, Bars.Rows, Bars.D, 0, 0).Rows;
+    const QString bars = Format("%d x %d", {Bars.Arv, Bars.D});
+    const qsizetype at = Line.indexOf(bars);
+    if (rows <= 1 || at < 0)
+        return Line;
+    return Line.left(at + bars.size()) + Format(", %d rida", {rows}) + Line.mid(at + bars.size());
 }
 
 // Why a section shows no figures, in place of them.
@@ -311,10 +338,10 @@ void PaintResults(TSheet &S, const TRistLoige &RL, const TResultLines &Lines)
     ResultRow(S, Lines.Tension);
     ResultRow(S, Format("Armatuuri piirväärtused   As,min = %.2f cm2,  As,max = %.2f cm2",
                         {RL.Asmin * 10000, RL.Asmax * 10000}));
-    ResultRow(S, Lines.TensionBars, Lines.TensionShort);
+    ResultRow(S, WithRows(Lines.TensionBars, RL.AArmatuur), Lines.TensionShort);
     if (Lines.Compression) {
         ResultRow(S, Lines.CompressionText);
-        ResultRow(S, Lines.CompressionBars, Lines.CompressionShort);
+        ResultRow(S, WithRows(Lines.CompressionBars, RL.YArmatuur), Lines.CompressionShort);
     } else {
         ResultRow(S, Utf8("Arvutuslik survearmatuur   ei ole vajalik"));
     }
@@ -329,6 +356,34 @@ void NoCheckRow(TSheet &S, const TRistLoige &RL, const TResultLines &Lines, cons
     NoticeRow(S, RL.Fault != TDesignFault::None
                      ? Lines.Tension
                      : Utf8(Check) + Utf8(" ei saa kontrollida: kontrolli lähteandmeid"));
+}
+
+// The figures behind the stresses and the crack width that a checker retraces by hand.
+void PaintServiceFigures(TSheet &S, const TServiceability &V)
+{
+    if (!V.Valid)
+        return;
+    const std::pair<const char *, const TElasticStress *> analyses[] = {
+        {"Pragunenud ristlõige, Mk   ", &V.Characteristic},
+        {"Pragunenud ristlõige, Mqp   ", &V.QuasiPermanent}};
+    for (const auto &[label, stress] : analyses) // I in cm4, from mm4
+        ResultRow(S,
+                  Utf8(label) + Format("x = %.1f mm,  I = %.0f cm4", {stress->x, stress->I / 1e4}));
+    if (!V.Cracked)
+        return;
+    ResultRow(S, Format("Pragude laiuse arvutus   hc,ef = %.1f mm,  ρp,eff = %.2f %%,  "
+                        "εsm − εcm = %.3f ‰",
+                        {V.HcEff, V.RhoPEff * 100, V.StrainDiff * 1000}));
+    QString spacing;
+    if (V.BarSpacing > 0 || V.CloseBars)
+        spacing = Format(",  s = %.1f mm ", {V.BarSpacing}) + Utf8(V.CloseBars ? "≤" : ">") +
+                  Format(" 5(c + ø/2) = %.1f mm", {V.CloseLimit});
+    else
+        spacing = Utf8(",  välimises reas üks varras");
+    ResultRow(S, Utf8("Pragude vahekaugus   ") +
+                     (V.CloseBars ? Format("sr,max = %.1fc + %.2fø/ρp,eff (7.11)", {3.4, 0.17})
+                                  : Format("sr,max = %.1f(h − x) (7.14)", {1.3})) +
+                     Format(":  c = %.1f mm", {V.CrackCover}) + spacing);
 }
 
 void PaintService(TSheet &S, const TRistLoige &RL, const TResultLines &Lines)
@@ -348,15 +403,28 @@ void PaintService(TSheet &S, const TRistLoige &RL, const TResultLines &Lines)
     }
     QuantityRows(S, rows);
     const auto exposure = static_cast<size_t>(in.Exposure);
-    ChoiceRow(S, "Keskkonnaklass", exposure < ExposureNames.size() ? ExposureNames[exposure] : "?");
+    ChoiceRow(S, "Keskkonnaklass",
+              Utf8(exposure < ExposureNames.size() ? ExposureNames[exposure] : "?"));
+    ChoiceRow(S, "Projekteeritud kasutusiga", Format("%d aastat", {in.DesignLife}));
+    QuantityRows(S, {{"Kaitsekihi hälve", "Δcdev", Mm(in.CoverDev), "mm"}});
+    const int structural = StructuralClass(in.Exposure, RL.BetKlass.fck, in.DesignLife);
+    ChoiceRow(S, "Konstruktsiooniklass", Format("S%d", {structural}));
+    if (const double cmin = MinCoverDurability(in.Exposure, structural); std::isfinite(cmin))
+        QuantityRows(S, {{"Kaitsekihi miinimum keskkonnatingimustest", "cmin,dur",
+                          Format("%.0f", {cmin}), "mm"}});
     S.Space(2);
     if (!Lines.ServiceShown) {
         NoCheckRow(S, RL, Lines, "Kasutuspiirseisundit");
         return;
     }
     ResultRow(S, Lines.Gap, Lines.GapShort);
+    if (Lines.CoverShown)
+        ResultRow(S, Lines.Cover, Lines.CoverShort);
+    if (Lines.CoverCompressionShown) // continues the line above: "survel: rangini ..."
+        ResultRow(S, QString(), Lines.CoverCompression, Lines.CoverCompressionShort);
     ResultRow(S, Lines.Stress, Lines.StressShort);
     ResultRow(S, Lines.Crack, Lines.CrackShort);
+    PaintServiceFigures(S, ServiceabilityOf(RL));
 }
 
 void PaintShear(TSheet &S, const TRistLoige &RL, const TResultLines &Lines)
@@ -382,6 +450,40 @@ void PaintShear(TSheet &S, const TRistLoige &RL, const TResultLines &Lines)
     ResultRow(S, Lines.Links, Lines.LinksShort);
 }
 
+void PaintMember(TSheet &S, const TRistLoige &RL, const TResultLines &Lines)
+{
+    S.Heading(Utf8("7. Ava ja detailid"));
+    const TMemberInputs &in = RL.Ava;
+    QuantityRows(S, {{"Ava arvutuslik pikkus", "leff", Format("%.2f", {in.Span}), "m"}});
+    ChoiceRow(S, "Toetusskeem", SupportText(in.Support));
+    ChoiceRow(S, "Vaheseinad, mida suur läbipaine kahjustab", Utf8(in.Partitions ? "jah" : "ei"));
+    S.Space(2);
+    if (RL.Fault != TDesignFault::None) { // the notice in place of every line
+        NoticeRow(S, Lines.Tension);
+        return;
+    }
+    const bool ribbed = dynamic_cast<const TRPLRistLoige *>(&RL) != nullptr;
+    // Each line, its verdict where it has one, or that it could not be made.
+    const struct {
+        bool Shown;
+        const QString &Line;
+        std::optional<bool> Short;
+        const char *Check;
+    } checks[] = {{Lines.SpanDepthShown, Lines.SpanDepth, Lines.SpanDepthShort, "Läbipainet"},
+                  // required lengths, not a check of something chosen: no verdict
+                  {Lines.AnchorageShown, Lines.Anchorage, std::nullopt, "Ankurduspikkust"},
+                  {Lines.FlangeShearShown, Lines.FlangeShear, Lines.FlangeShearShort,
+                   "Plaadi ja ribi vahelist nihet"}};
+    for (const auto &check : checks) {
+        if (&check.Line == &Lines.FlangeShear && !ribbed)
+            continue;
+        if (check.Shown)
+            ResultRow(S, check.Line, check.Short);
+        else
+            NoCheckRow(S, RL, Lines, check.Check);
+    }
+}
+
 // The section to scale in what is left above the footer, the scale under it; nothing when
 // the section has no extent to draw.
 void PaintDrawing(TSheet &S, TRistLoige &RL, double FooterTop)
@@ -403,9 +505,10 @@ void PaintDrawing(TSheet &S, TRistLoige &RL, double FooterTop)
     const int h = int(std::lround(perMetre * RL.ExtHeight / Fill));
     S.P.save();
     S.P.translate(std::round(S.Left + (S.Width - w) / 2), std::round(S.Y));
+    S.P.setClipRect(QRect(0, 0, w, h)); // bars outside the concrete stay off the texts
     {
         TQtCanvas canvas(S.P, w, h, S.Dpi / 72); // pen weights in points
-        RL.Draw(canvas, w, h);
+        RL.Draw(canvas, w, h, TBarDrawing::ToScale);
     }
     S.P.restore();
     S.Y += h + S.Du(1);
@@ -415,7 +518,8 @@ void PaintDrawing(TSheet &S, TRistLoige &RL, double FooterTop)
     if (RL.Fault == TDesignFault::None) // what the colours show once there is a design
         S.Row({{0, S.WidthMm(),
                 Utf8("hall – survetsoon, kriipspunktjoon – neutraaltelg, punane – "
-                     "tõmbearmatuur, sinine – survearmatuur"),
+                     "tõmbearmatuur, sinine – survearmatuur") +
+                    Utf8(CoversOf(RL).Valid ? ", roheline – rangid" : ""),
                 TAlign::Centre}},
               NotePt);
 }
@@ -452,6 +556,18 @@ QString ServiceShearMethod()
 {
     return Utf8("Arvutusmeetod: pragunenud elastne ristlõige; vertikaalsed rangid, 1 ≤ cotθ ≤ ") +
            FormatFloat(2.5, 1) + Utf8("; arvutatud programmiga Kordal.");
+}
+
+QString MemberMethod()
+{
+    // A word joiner after each slash and no-break spaces: a line never breaks
+    // inside "leff/d", "p 7.4.2" or "7 m".
+    return Utf8("Arvutusmeetod: leff/\u2060d p\u00a07.4.2, K tabelist 7.4N, "
+                "310/\u2060σs (7.17), tegurid ") +
+           FormatFloat(0.8, 1) +
+           Utf8(" (b/\u2060bw > 3) ja 7/\u2060leff (leff > 7\u00a0m, vaheseinad); sirged vardad "
+                "arvutuspingel, α1…α5 = 1, α6 = ") +
+           FormatFloat(1.5, 1) + Utf8(", η1 asendi järgi; arvutatud programmiga Kordal.");
 }
 
 // The design of the shape a section file shows, ready for the sheet.
@@ -511,10 +627,13 @@ void PaintSheet(QPainter &Painter, int PageIndex, const QRect &Page, int Resolut
         PaintDesignValues(sheet, *rl);
         PaintResults(sheet, *rl, lines);
         PaintDrawing(sheet, *rl, footer);
-    } else {
+    } else if (PageIndex == 1) {
         PaintFooter(sheet, ServiceShearMethod(), PageIndex);
         PaintService(sheet, *rl, lines);
         PaintShear(sheet, *rl, lines);
+    } else {
+        PaintFooter(sheet, MemberMethod(), PageIndex);
+        PaintMember(sheet, *rl, lines);
     }
     Painter.restore();
 }

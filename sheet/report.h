@@ -1,8 +1,11 @@
-// The calculation sheet of a section: two A4 pages in Estonian that a checker can read. The
+// The calculation sheet of a section: three A4 pages in Estonian that a checker can read. The
 // first has the inputs, the design values, the bending results as the window shows them, the
-// section drawn to scale and the method; the second the serviceability and shear inputs, their
-// results and method. Each page has the heading and its number, "Leht 1/2". Text is text and
-// the drawing is vector graphics, on any painter: a PDF page, a printer.
+// section drawn to scale (each bar a circle where it lies, the links' outline) and the method;
+// the second the serviceability inputs with the covers' classes, their results with the figures
+// behind the crack width, and the shear inputs and results; the third the member around the
+// section: span, support and partitions, span/depth, anchorage and laps, the shear between
+// flange and web, and their assumptions. Each page has the heading and its number, "Leht 1/3".
+// Text is text and the drawing is vector graphics, on any painter: a PDF page, a printer.
 #pragma once
 
 #include <QDateTime>
@@ -14,7 +17,7 @@ class QTextStream;
 class TRistLoige;
 
 // The pages of every sheet.
-inline constexpr int SheetPages = 2;
+inline constexpr int SheetPages = 3;
 
 // Paints page PageIndex (0 to SheetPages - 1; nothing for another) of the sheet of RL on
 // Painter, active on a page whose printable area is Page, in the painter's coordinates (on a

@@ -20,26 +20,30 @@
 namespace
 {
 // Every value differs from the others, so that a row below can change one by its text.
-const QByteArray Valid = R"({"format": "kordal-section", "version": 2, "shape": "ribbed-slab",
+const QByteArray Valid = R"({"format": "kordal-section", "version": 3, "shape": "ribbed-slab",
 "rectangle": {"b_mm": 400.5, "h_mm": 500.1, "a_mm": -0.0, "ap_mm": 40, "Msd_kNm": 550.25,
  "concrete": "C25/30", "tension_steel": "A500", "compression_steel": "A400", "tension_bars":
- {"count": 6, "diameter_mm": 32}, "compression_bars": {"count": 4, "diameter_mm": 16},
- "serviceability": {"Mk_kNm": 410.5, "Mqp_kNm": 0, "exposure": "XS3", "creep": 6, "dg_mm": 4},
- "shear": {"Vsd_kN": 10000, "link_steel": "A600", "link_diameter_mm": 16, "link_legs": 8,
- "link_spacing_mm": 1000}},
+ {"count": 6, "diameter_mm": 32, "rows": 3}, "compression_bars": {"count": 4, "diameter_mm": 16,
+ "rows": 2}, "serviceability": {"Mk_kNm": 410.5, "Mqp_kNm": 0, "exposure": "XS3", "creep": 6,
+ "dg_mm": 4, "design_life_years": 100, "cover_deviation_mm": 20}, "shear": {"Vsd_kN": 10000,
+ "link_steel": "A600", "link_diameter_mm": 16, "link_legs": 8, "link_spacing_mm": 1000},
+ "member": {"span_m": 6, "support": "simple", "partitions": false}},
 "ribbed_slab": {"b_mm": 600, "h_mm": 450, "bw_mm": 63.7, "hf_mm": 100, "a_mm": 50, "ap_mm": 35,
  "Msd_kNm": 300, "concrete": "C30/37", "tension_steel": "A-III", "compression_steel": "S235",
- "tension_bars": {"count": 5, "diameter_mm": 25}, "compression_bars": {"count": 2, "diameter_mm": 6},
- "serviceability": {"Mk_kNm": 250.75, "Mqp_kNm": 180.5, "exposure": "X0", "creep": 1.85,
- "dg_mm": 22.4}, "shear": {"Vsd_kN": 0.01, "link_steel": "A-I", "link_diameter_mm": 6,
- "link_legs": 1, "link_spacing_mm": 20}}})";
+ "tension_bars": {"count": 5, "diameter_mm": 25, "rows": 1}, "compression_bars": {"count": 2,
+ "diameter_mm": 6, "rows": 1}, "serviceability": {"Mk_kNm": 250.75, "Mqp_kNm": 180.5,
+ "exposure": "X0", "creep": 1.85, "dg_mm": 22.4, "design_life_years": 50,
+ "cover_deviation_mm": 12.3}, "shear": {"Vsd_kN": 0.01, "link_steel": "A-I",
+ "link_diameter_mm": 6, "link_legs": 1, "link_spacing_mm": 20},
+ "member": {"span_m": 6, "support": "simple", "partitions": false}}})";
 const TSectionDocument ValidDoc{
     true,
     {400.5 / 1000, 500.1 / 1000, 0, 0.04, 550.25, 0, 0, "C25/30", "A500", "A400", 6, 32, 4, 16,
-     TServiceInputs{410.5, 0, TExposure::XS3, 6, 0.004}, TShearInputs{10000, 16, 8, 1.0}, "A600"},
+     TServiceInputs{410.5, 0, TExposure::XS3, 6, 0.004, 100, 0.02}, TShearInputs{10000, 16, 8, 1.0},
+     "A600", 3, 2},
     {0.6, 0.45, 0.05, 0.035, 300, 63.7 / 1000, 0.1, "C30/37", "A-III", "S235", 5, 25, 2, 6,
-     TServiceInputs{250.75, 180.5, TExposure::X0, 1.85, 22.4 / 1000},
-     TShearInputs{0.01, 6, 1, 0.02}, "A-I"}};
+     TServiceInputs{250.75, 180.5, TExposure::X0, 1.85, 22.4 / 1000, 50, 12.3 / 1000},
+     TShearInputs{0.01, 6, 1, 0.02}, "A-I", 1, 1}};
 
 // Why Bytes, as file "f.kordal", are refused; empty when they are read.
 QString Refusal(const QByteArray &Bytes)
@@ -60,6 +64,7 @@ private slots:
     void leavingAField();
     void warnings();
     void barsAsRequired();
+    void placedBarsAndMember();
     void fileRoundTrip();
     void fileRefused();
     void failedSave();
@@ -184,6 +189,61 @@ void TDocumentTest::barsAsRequired()
     }
 }
 
+// The lines of the bars as placed and of the member as the issues give them, their figures worked
+// in the engine's tests: each text in one line, on red after "!", in none after "-". Besides: c =
+// 10
+// - 16, -14; 3 of 9 ø32 a row on the web at 122: o = 64, 84 / 2 - 32 = 10; 8500 / 455 = 18.7; strip
+// 2000 x 400: 0.12 (1 + sqrt(200 / 355)) (100 0.0068 25)^(1/3) 2000 355 = 383.44 kN.
+void TDocumentTest::placedBarsAndMember()
+{
+    const std::tuple<bool, void (*)(TRistLoige &), const char *> rows[] = {
+        {false, [](TRistLoige &) {},
+         "!Kaitsekiht   tõmbes: rangini 21.0 mm < 25.0 mm,  vardani 29.0 mm < 42.0 mm  (a ≥ 58.0 "
+         "mm)|!survel: rangini 24.0 mm < 25.0 mm,  vardani 32.0 mm ≥ 26.0 mm  (a' ≥ 41.0 mm)|"
+         "Läbipaine   leff/d = 13.2 ≤ 17.5  (K = 1.0,  ρ = 2.00 %,  ρ' = 0.12 %,  310/σs = 1.32)|"
+         "Ankurdus ja jätkud   tõmbes ø32: lbd = 1291 mm,  l0 = 1937 mm;  survel ø16: lbd = 849 "
+         "mm,  l0 = 1273 mm|Konstruktsiooniklass S4,  cmin,dur = 15 mm|-Plaadi"},
+        {false, [](TRistLoige &r) { r.a = 0.09, r.AArmatuur.Rows = 2; },
+         "Varraste vaba vahe   tõmbes 2 rida: 110.0 mm ≥ 32.0 mm,|rangini 34.0 mm ≥ 25.0 mm,  "
+         "vardani 42.0 mm ≥ 42.0 mm  (a ≥ 90.0 mm)"},
+        {true, [](TRistLoige &r) { r.a = 0.122, r.AArmatuur.Rows = 3, r.AArmatuur.Arv = 9; },
+         "!tõmbes 3 rida: 10.0 mm < 32.0 mm|ei mahu kolme ritta: vaba vahe 10.0 mm < 32.0 mm"},
+        {false, [](TRistLoige &r) { r.a = 0.01; },
+         "!-14.0 mm < 25.0 mm,  vardani -6.0 mm|-Varraste"},
+        {false, [](TRistLoige &r) { r.b = 0; }, "S4,  cmin|-Kaitsekiht|-Ankurdus"},
+        {false, [](TRistLoige &r) { r.Msd = 100; }, "ρ = 0.29 %,  310/σs = 1.50)|-survel ø"},
+        {true, [](TRistLoige &r) { r.Ava.Span = 8.5; },
+         "!leff/d = 18.7 > 18.1|Plaadi ja ribi vaheline nihe   vEd = 1.11 MPa > 0.4·fctd = 0.48 "
+         "MPa,  Asf/sf = 1.27 cm2/m  (cotθf = 2.00)"},
+        {true, [](TRistLoige &r) { r.Nihe.Vsd = 72.3; },
+         "vEd = 0.40 MPa ≤ 0.4·fctd = 0.48 MPa,  lisaarmatuuri pole vaja"},
+        {true, [](TRistLoige &r) { r.Nihe.Vsd = 900; },
+         "!Plaadi ja ribi vaheline nihe   Plaat on nihkele liiga õhuke: vEd = 4.98 MPa > 4.50 MPa"},
+        {false, [](TRistLoige &r) { r.b = 2, r.h = 0.4; },
+         "VRd,c = 383.44 kN,  plaadil põikarmatuuri pole vaja|Vajalik põikarmatuur   puudub "
+         "(plaat, Vsd ≤ VRd,c)|Valitud rangid: ø8, n = 2, s = 200 mm, Asw/s = 5.03 cm2/m,  VRd,s"}};
+    for (const auto &[ribbed, set, expected] : rows) {
+        std::unique_ptr<TRistLoige> rl(ribbed ? new TRPLRistLoige : new TRistLoige);
+        set(*rl);
+        rl->AArmatuur.CalcArea(), rl->CalcDesignValues(), rl->Calculate();
+        const TResultLines l = DescribeResults(*rl);
+        auto mark = [](const QString &Line, bool Short) { return Line + (Short ? "!" : ""); };
+        const QStringList lines({mark(l.Gap, l.GapShort), mark(l.Cover, l.CoverShort),
+                                 mark(l.CoverCompression, l.CoverCompressionShort),
+                                 mark(l.SpanDepth, l.SpanDepthShort), l.Anchorage,
+                                 mark(l.FlangeShear, l.FlangeShearShort), l.ShearConcrete,
+                                 mark(l.LinksRequired, l.LinksRequiredShort),
+                                 mark(l.Links, l.LinksShort), StructuralClassText(*rl),
+                                 BarFitProblem(*rl, false, rl->AArmatuur.Arv, rl->AArmatuur.D)});
+        for (QString e : QString::fromUtf8(expected).split('|')) {
+            const bool red = e.startsWith('!'), absent = e.startsWith('-');
+            const QStringList found = lines.filter(Localized(e.mid(red || absent)));
+            QVERIFY2(absent ? found.isEmpty() : found.size() == 1 && found[0].endsWith('!') == red,
+                     qPrintable(e));
+        }
+    }
+}
+
 // Every length the window can store (mm typed with up to two decimals, over 1000) and every
 // moment reads back bit for bit, written as typed; inputs applied to a section are its inputs.
 void TDocumentTest::fileRoundTrip()
@@ -198,6 +258,8 @@ void TDocumentTest::fileRoundTrip()
         doc.Rectangle.Shear.s = (2000 + i % 98000) / 100.0 / 1000;   // 20..999.99 mm
         doc.RibbedSlab.Service.dg = (400 + i % 5900) / 100.0 / 1000; // 4..62.99 mm
         doc.Rectangle.Service.Phi = i % 601 / 100.0;
+        doc.RibbedSlab.Service.CoverDev = i % 2001 / 100.0 / 1000;                     // 0..20 mm
+        doc.Rectangle.Member = {(50 + i % 4951) / 100.0, TSupport(i % 4), i % 2 == 0}; // 0.5..50 m
         const QByteArray bytes = WriteSectionDocument(doc);
         const auto read = ReadSectionDocument(bytes, {});
         QVERIFY2(read.index() == 0 && std::get<0>(read) == doc, bytes);
@@ -220,17 +282,25 @@ void TDocumentTest::fileRefused()
     const TSectionDocument doc = std::get<TSectionDocument>(ReadSectionDocument(Valid, {}));
     QCOMPARE(doc, ValidDoc);
     QVERIFY(!std::signbit(doc.Rectangle.a)); // -0 is read as 0
-    // Valid as version 1 wrote it: a new section's serviceability and shear, written as 2.
-    static const QRegularExpression added(
-        R"(,\s*"serviceability": \{[^}]*\},\s*"shear": \{[^}]*\})");
-    const QByteArray v1 =
-        QString::fromUtf8(Valid).remove(added).replace("\"version\": 2", "\"version\": 1").toUtf8();
-    TSectionDocument old = ValidDoc;
-    for (TShapeInputs *shape : {&old.Rectangle, &old.RibbedSlab})
-        shape->Service = {}, shape->Shear = {}, shape->LinkSteel = "A500";
-    old.Version = 1;
-    QCOMPARE(std::get<TSectionDocument>(ReadSectionDocument(v1, {})), old);
-    QCOMPARE(std::get<0>(ReadSectionDocument(WriteSectionDocument(old), {})).Version, 2);
+    // Valid as versions 2 and 1 wrote it: what they lack takes a new section's values (one row,
+    // 50 years, 10 mm, a 6 m simple span; before 2 no serviceability and shear), written as 3.
+    QString old = QString::fromUtf8(Valid);
+    TSectionDocument oldDoc = ValidDoc;
+    for (const char *added :
+         {R"x(,\s*"(rows|design_life_years|cover_deviation_mm|member)": ([\d.]+|\{[^}]*\}))x",
+          R"(,\s*"serviceability": \{[^}]*\},\s*"shear": \{[^}]*\})"}) {
+        const QString version = QString("\"version\": %1").arg(oldDoc.Version--);
+        old.remove(QRegularExpression(added))
+            .replace(version, version.chopped(1) + QString::number(oldDoc.Version));
+        for (TShapeInputs *shape : {&oldDoc.Rectangle, &oldDoc.RibbedSlab}) {
+            shape->Service.DesignLife = 50, shape->Service.CoverDev = 0.010, shape->Member = {};
+            shape->TensionRows = shape->CompressionRows = 1;
+            if (oldDoc.Version == 1)
+                shape->Service = {}, shape->Shear = {}, shape->LinkSteel = "A500";
+        }
+        QCOMPARE(std::get<TSectionDocument>(ReadSectionDocument(old.toUtf8(), {})), oldDoc);
+        QCOMPARE(std::get<0>(ReadSectionDocument(WriteSectionDocument(oldDoc), {})).Version, 3);
+    }
     // Valid with From replaced by To, and the message after "f.kordal: "; ' stands for ".
     const char *const rows[][3] = {
         {"400.5", "2000.01", "rectangle.b_mm: 2000.01 is above 2000"},
@@ -242,11 +312,13 @@ void TDocumentTest::fileRefused()
          "rectangle.tension_steel: 'a500' is not one of A400, A500, A600, A-I, A-III, S235"},
         {"'count': 6", "'count': 0", "rectangle.tension_bars.count: 0 is not a bar count 1..10"},
         {"'count': 4", "'count': 1.5", "rectangle.compression_bars.count: 1.5 is not a bar"},
-        {"32}", "33}", "rectangle.tension_bars.diameter_mm: 33 is not a diameter of the bar"},
+        {"32,", "33,", "rectangle.tension_bars.diameter_mm: 33 is not a diameter of the bar"},
+        {"'rows': 3", "'rows': 4", "rectangle.tension_bars.rows: 4 is not a row count 1..3"},
+        {"'rows': 2", "'rows': 3", "rectangle.compression_bars.rows: 3 is not a row count 1..2"},
         {"'ap_mm': 35,", "", "ribbed_slab.ap_mm: missing"},
         {"'ap_mm': 40,", "'ap_mm': 40, 'bw_mm': 1,", "rectangle.bw_mm: unknown key"},
         {"'count': 2,", "'count': 2, 'n': 1,", "ribbed_slab.compression_bars.n: unknown key"},
-        {"'version': 2,", "'version': 2, 'x': 1,", "x: unknown key"},
+        {"'version': 3,", "'version': 3, 'x': 1,", "x: unknown key"},
         {"'h_mm': 500.1", "'h_mm': '500'", "rectangle.h_mm: not a number"},
         {"'A400'", "400", "rectangle.compression_steel: not a string"},
         {"'ribbed-slab'", "'T'", "shape: 'T' is neither 'rectangle' nor 'ribbed-slab'"},
@@ -255,15 +327,18 @@ void TDocumentTest::fileRefused()
         {"'dg_mm': 4", "'dg_mm': 3.9", "rectangle.serviceability.dg_mm: 3.9 is below 4"},
         {"'XS3'", "'XC5'", "rectangle.serviceability.exposure: 'XC5' is not one of X0, XC1, XC2"},
         {"1.85,", "1.85, 'wk': 1,", "ribbed_slab.serviceability.wk: unknown key"},
+        {"years': 100", "years': 75", "rectangle.serviceability.design_life_years: 75 is not a"},
+        {"'simple'", "'Simple'", "rectangle.member.support: 'Simple' is not one of simple, end"},
+        {"'partitions': false", "'partitions': 0", "rectangle.member.partitions: not true or"},
         {"'link_legs': 8", "'link_legs': 2.5",
          "rectangle.shear.link_legs: 2.5 is not a whole number 1..8"},
         {"'link_diameter_mm': 16", "'link_diameter_mm': 32",
          "rectangle.shear.link_diameter_mm: 32 is not a link diameter: 6, 8, 10, 12, 14, 16"},
         {"'A-I'", "'B500'", "ribbed_slab.shear.link_steel: 'B500' is not one of A400, A500"},
-        {"'version': 2", "'version': 3", "version: 3 is newer than this program reads (up to 2)"},
-        {"'version': 2", "'version': 1.5",
-         "version: 1.5 is not a version this program reads (1, 2)"},
-        {"'version': 2", "'version': 1", "rectangle.serviceability: unknown key"}, // a v1 file
+        {"'version': 3", "'version': 4", "version: 4 is newer than this program reads (up to 3)"},
+        {"'version': 3", "'version': 1.5",
+         "version: 1.5 is not a version this program reads (1, 2, 3)"},
+        {"'version': 3", "'version': 2", "rectangle.member: unknown key"}, // a v2 file
         {"}}}", "}}", "not JSON: "},
         {"A-III", "A-III\xff", "not UTF-8 text"}};
     auto quoted = [](const char *Text) { return QByteArray(Text).replace('\'', '"'); };

@@ -333,6 +333,16 @@ public:
         MoveTo(X, Y);
     }
     void FillRect(const TRect &) override {}
+    // The pixels whose centres lie inside the inscribed ellipse, in the brush.
+    void Ellipse(int X1, int Y1, int X2, int Y2) override
+    {
+        const double cx = (X1 + X2) / 2.0, cy = (Y1 + Y2) / 2.0, rx = (X2 - X1) / 2.0,
+                     ry = (Y2 - Y1) / 2.0;
+        for (int y = Y1; y < Y2; ++y)
+            for (int x = X1; x < X2; ++x)
+                if (std::pow((x + 0.5 - cx) / rx, 2) + std::pow((y + 0.5 - cy) / ry, 2) <= 1)
+                    Put(x, y, Brush);
+    }
 
 private:
     void Put(int X, int Y, TColor C)
@@ -358,9 +368,11 @@ struct Case {
     double b, bw; // m, when not the default's (-1)
     int W, H;
     std::vector<Probe> Probes;
+    int Rows = 1;         // of the tension bars, at a = 90 mm when not 1
+    bool ToScale = false; // the sheet's bars and links
 };
 
-const TColor K = clBlack, S = clSilver, W = clWhite, R = clRed, B = clBlue;
+const TColor K = clBlack, S = clSilver, W = clWhite, R = clRed, B = clBlue, G = clGreen;
 
 // Defaults at 550 kNm need compression steel: lambdax 0.2245 m, x 0.2807 m.
 // clang-format off
@@ -387,6 +399,18 @@ const Case Cases[] = {
     // A web wider than the flange is taken into the extent: s 228, ox 121.6, web 8..372.
     {"wide web", true, 300, -1, 1.6, 380, 211,
      {{8, 150, K}, {7, 150, W}, {372, 150, K}, {373, 150, W}}},
+    // Two rows of 3 x 32 at a = 90: sv 32, o = 32, e = 58 mm; axes at v = 0.442 and 0.378 m, y
+    // 183.28 and 157.36; the block (d 0.41, 0.2023 m) to 86. As lines: two across 125..254.
+    {"two rows", false, 550, -1, -1, 380, 211,
+     {{190, 183, R}, {190, 157, R}, {190, 170, W}, {125, 183, R}, {124, 157, W}}, 2},
+    // To scale: circles of 32 mm (13 px) with their axes 58 mm from the sides, u 0.058, 0.2, 0.342
+    // (x 132.5, 190, 247.5), white between them (x 161); the top bars 4 x 16, axes 40 mm in (x
+    // 125.2, y 20.4). Links 8 mm at c_link = 58 - 16 - 8 = 34 mm (x 122.75, inner face 126.0; y
+    // 192.8 at the bottom) and 40 - 8 - 8 = 24 mm at the top (y 13.9).
+    {"two rows to scale", false, 550, -1, -1, 380, 211,
+     {{190, 183, R}, {132, 157, R}, {248, 183, R}, {161, 183, W}, {190, 170, W}, {125, 20, B},
+      {155, 20, S}, {123, 100, G}, {124, 100, W}, {126, 100, G}, {200, 193, G}, {200, 14, G}},
+     2, true},
     // Nothing to draw on, or nothing to draw.
     {"empty surface", false, 550, -1, -1, 0, 211, {{190, 100, W}, {109, 100, W}, {190, 189, W}}},
     {"no width", true, 550, 0, 0, 380, 211, {{190, 100, W}, {190, 4, W}, {190, 189, W}}},
@@ -406,15 +430,18 @@ TEST_F(Section, DrawingPixelsWhereTheyBelong)
         slab.bw = c.bw < 0 ? slab.bw : c.bw;
         TRistLoige &rl = c.Ribbed ? static_cast<TRistLoige &>(slab) : rect;
         rl.Msd = c.Msd;
+        if (c.Rows > 1)
+            std::tie(rl.a, rl.AArmatuur.Rows) = std::pair(0.09, c.Rows);
         rl.CalcDesignValues();
         rl.Calculate();
+        const TBarDrawing style = c.ToScale ? TBarDrawing::ToScale : TBarDrawing::Rows;
         TRaster raster(380, 211);
-        rl.Draw(raster, c.W, c.H);
+        rl.Draw(raster, c.W, c.H, style);
         for (const Probe &p : c.Probes)
             EXPECT_EQ(raster.At(p.X, p.Y), p.Colour) << c.Name << " at " << p.X << ", " << p.Y;
         TDrawingRecord record, again;
-        rl.Draw(record, c.W, c.H);
-        rl.Draw(again, c.W, c.H);
+        rl.Draw(record, c.W, c.H, style);
+        rl.Draw(again, c.W, c.H, style);
         TRaster replayed(380, 211);
         record.Replay(replayed);
         EXPECT_TRUE(replayed == raster && again == record) << c.Name;

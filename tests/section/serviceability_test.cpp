@@ -75,6 +75,30 @@ TEST_F(Serviceability, WorkedExamples)
     }
 }
 
+// The figures behind the crack width, by hand from the examples' x and sigma_s,qp: the
+// rectangle's hc,ef = (500 - 265.77) / 3, rho 4825.5 / (400 78.08), esm - ecm = (165.54 - 0.4
+// 2.565 / rho (1 + 6.354 rho)) / 2e5; c 29, s (400 - 90) / 5 = 62 <= 5 45: (7.11). Two far bars
+// of 25: hc,ef (500 - 164.79) / 3, rho 981.75 / (400 111.74), (229.1 - 53.23) / 2e5; s 310 > 225:
+// (7.14). One bar: hc,ef 2.5 45 governs, rho 804.25 / 45000; no spacing. Uncracked: all 0.
+TEST_F(Serviceability, CrackFiguresToRetrace)
+{
+    const std::pair<int, const char *> rows[] = {{0, "78.08 15.451 0.762 29.0 62.0 225.0 1"},
+                                                 {4, "111.74 2.197 0.880 32.5 310.0 225.0 0"},
+                                                 {3, "112.50 1.787 0.911 29.0 0.0 225.0 0"},
+                                                 {-1, "0.00 0.000 0.000 0.0 0.0 0.0 0"}};
+    for (auto [example, shown] : rows) {
+        auto [name, ribbed, msd, arv, dia, mk, mqp, exposure, _] = Examples[std::max(example, 0)];
+        auto rl = Make(ribbed, msd, arv, dia);
+        rl->Kasutus = {mk, example < 0 ? 10 : mqp, exposure};
+        const TServiceability s = ServiceabilityOf(*rl);
+        char t[80];
+        std::snprintf(t, sizeof t, "%.2f %.3f %.3f %.1f %.1f %.1f %d", s.HcEff, s.RhoPEff * 100,
+                      s.StrainDiff * 1000, s.CrackCover, s.BarSpacing, s.CloseLimit, s.CloseBars);
+        EXPECT_EQ(t, std::string(shown)) << name;
+        EXPECT_EQ(s.Wk, s.SrMax * s.StrainDiff) << name;
+    }
+}
+
 // Over a grid: the first moment about x is zero, sigma_s grows with Mk, bw = b is a rectangle.
 TEST_F(Serviceability, CrackedSectionOverAGrid)
 {

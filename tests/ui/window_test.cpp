@@ -156,6 +156,7 @@ private slots:
     void typedValuesAreCheckedAndStored();
     void classesAndShapes();
     void barDialogChoosesTheBars();
+    void barRowsAndTheMember();
     void filesKeepTheWork();
     void aboutBoxAndExit();
     void randomUse();
@@ -300,6 +301,39 @@ void TWindowTest::classesAndShapes()
         QTRY_COMPARE(W<QTabWidget>("RLPageControl")->currentIndex(), item == Qt::Key_P ? 1 : 0);
     }
     QCOMPARE(Texts({"MsdEdit", "hfEdit"}), Localized("550.00|150.0"));
+}
+
+void TWindowTest::barRowsAndTheMember()
+{
+    // 6 x 32 in two rows of 3 at a = 90: sv = 32, o = 64 x 3 / 6 = 32, e = 58 mm; the outer row's
+    // gap (400 - 116) / 2 - 32 = 110 mm, the bars' cover 58 - 16 = 42, the links' 42 - 8 = 34 mm.
+    for (const char *box : {"ARidadComboBox", "KasutusigaComboBox", "SkeemComboBox"}) {
+        W(box)->setFocus();
+        QTest::keyClick(W(box), Qt::Key_Down);
+    }
+    QTest::mouseClick(W("VaheseinadCheckBox"), Qt::LeftButton);
+    Enter("AvaEdit", QStringLiteral("8"));
+    QCOMPARE(RL().Ava, (TMemberInputs{8.0, TSupport::EndSpan, true}));
+    QVERIFY(Texts({"LdLabel"}).contains(Localized("(K = 1.3,")));
+    // 100 years lift XC1 from S4 to S6: cmin,dur = 25 mm, the links need 25 + 10 = 35 mm, the
+    // bars max(32, 25) + 10 = 42 (on its limit: passes); a >= 32 + 16 + max(42, 35 + 8) = 91.
+    Enter("aEdit", QStringLiteral("90"));
+    QCOMPARE(Texts({"VaheLabel", "KaitseLabel", "KonstrKlassLabel"}),
+             Localized("Varraste vaba vahe   tõmbes 2 rida: 110.0 mm ≥ 32.0 mm,  survel 90.7 mm ≥ "
+                       "21.0 mm|Kaitsekiht   tõmbes: rangini 34.0 mm < 35.0 mm,  vardani 42.0 mm "
+                       "≥ 42.0 mm  (a ≥ 91.0 mm)|Konstruktsiooniklass S6,  cmin,dur = 25 mm"));
+    QVERIFY(!Red("VaheLabel") && Red("KaitseLabel") && !W("RibiNihkeLabel")->isVisible());
+    // The ribbed slab keeps its own inputs; at Vsd = 900 its flange is too thin for the shear.
+    ClickTab(1);
+    QCOMPARE(Texts({"ARidadComboBox", "KasutusigaComboBox", "SkeemComboBox", "AvaEdit"}),
+             Localized("1 rida|50 aastat|lihttala|6.00"));
+    Enter("VsdEdit", QStringLiteral("900"));
+    QVERIFY(
+        Texts({"RibiNihkeLabel"}).endsWith(Localized("liiga õhuke: vEd = 4.98 MPa > 4.50 MPa")) &&
+        Red("RibiNihkeLabel"));
+    ClickTab(0);
+    QCOMPARE(Texts({"ARidadComboBox", "KasutusigaComboBox", "AvaEdit"}),
+             Localized("2 rida|100 aastat|8.00"));
 }
 
 void TWindowTest::barDialogChoosesTheBars()
@@ -469,7 +503,9 @@ void TWindowTest::randomUse()
                                       "apEdit BetKlComboBox AArmKlComboBox YArmKlComboBox "
                                       "AsValikButton AscValikButton qt_tabwidget_tabbar MkEdit "
                                       "MqpEdit KeskkondComboBox FiEdit DgEdit VsdEdit "
-                                      "RangKlComboBox RangDComboBox RangHaradEdit RangSammEdit")
+                                      "RangKlComboBox RangDComboBox RangHaradEdit RangSammEdit "
+                                      "KasutusigaComboBox DcdevEdit AvaEdit SkeemComboBox "
+                                      "VaheseinadCheckBox ARidadComboBox YRidadComboBox")
                                   .split(' '),
                       typed = QString("0 5 12 250 2000 10000 - . , e x 99999999999999999999 "
                                       "0.0001 \t \r")
