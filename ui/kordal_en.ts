@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="et">
 <context>
+    <name>InputFields</name>
+    <message>
+        <source>Ristlõike kõrgus peaks olema arv: </source>
+        <translation>Section height must be a number: </translation>
+    </message>
+    <message>
+        <source>Ristlõike laius peaks olema arv: </source>
+        <translation>Section width must be a number: </translation>
+    </message>
+    <message>
+        <source>Plaadi paksus peaks olema arv: </source>
+        <translation>Flange thickness must be a number: </translation>
+    </message>
+    <message>
+        <source>Ribi laius peaks olema arv: </source>
+        <translation>Web width must be a number: </translation>
+    </message>
+    <message>
+        <source>Arvutuslik paindemoment peaks olema arv: </source>
+        <translation>Design bending moment must be a number: </translation>
+    </message>
+    <message>
+        <source>Karakteristlik paindemoment peaks olema arv: </source>
+        <translation>Characteristic bending moment must be a number: </translation>
+    </message>
+    <message>
+        <source>Kvaasipüsiv paindemoment peaks olema arv: </source>
+        <translation>Quasi-permanent bending moment must be a number: </translation>
+    </message>
+    <message>
+        <source>Roometegur peaks olema arv: </source>
+        <translation>Creep coefficient must be a number: </translation>
+    </message>
+    <message>
+        <source>Täitematerjali suurim tera peaks olema arv: </source>
+        <translation>Largest aggregate size must be a number: </translation>
+    </message>
+    <message>
+        <source>Arvutuslik põikjõud peaks olema arv: </source>
+        <translation>Design shear force must be a number: </translation>
+    </message>
+    <message>
+        <source>Harude arv peaks olema täisarv: </source>
+        <translation>Number of legs must be a whole number: </translation>
+    </message>
+    <message>
+        <source>Rangide samm peaks olema arv: </source>
+        <translation>Link spacing must be a number: </translation>
+    </message>
+    <message>
+        <source>Kaitsekihi hälve peaks olema arv: </source>
+        <translation>Cover deviation must be a number: </translation>
+    </message>
+    <message>
+        <source>Ava arvutuslik pikkus peaks olema arv: </source>
+        <translation>Effective span must be a number: </translation>
+    </message>
+    <message>
+        <source>Arvutuslik kaitsekiht peaks olema arv: </source>
+        <translation>Design cover must be a number: </translation>
+    </message>
+</context>
+<context>
     <name>Program</name>
     <message>
         <source>Raudbetoonristlõigete dimensioneerimine (EC2)</source>
@@ -30,6 +93,484 @@
     <message>
         <source>Vigased argumendid.</source>
         <translation>Invalid arguments.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultLines</name>
+    <message>
+        <source>Ristlõiget ei saa arvutada: kontrolli mõõtmeid</source>
+        <translation>Section cannot be designed: check the dimensions</translation>
+    </message>
+    <message>
+        <source>Ristlõiget ei saa arvutada: kontrolli kaitsekihte a ja a&apos;</source>
+        <translation>Section cannot be designed: check the covers a and a&apos;</translation>
+    </message>
+    <message>
+        <source>Ristlõiget ei saa arvutada: kontrolli lähteandmeid</source>
+        <translation>Section cannot be designed: check the input data</translation>
+    </message>
+    <message>
+        <source> %d rida:</source>
+        <translation> %d rows:</translation>
+    </message>
+    <message>
+        <source> 1 varras</source>
+        <translation> 1 bar</translation>
+    </message>
+    <message>
+        <source>: rangini </source>
+        <translation>: to links </translation>
+    </message>
+    <message>
+        <source>,  vardani </source>
+        <translation>,  to bars </translation>
+    </message>
+    <message>
+        <source>Kaitsekiht   </source>
+        <translation>Cover   </translation>
+    </message>
+    <message>
+        <source>tõmbes</source>
+        <translation>tension</translation>
+    </message>
+    <message>
+        <source>survel</source>
+        <translation>compression</translation>
+    </message>
+    <message>
+        <source>Varraste vaba vahe   </source>
+        <translation>Clear distance of bars   </translation>
+    </message>
+    <message>
+        <source>Pinged   σc = %.1f MPa</source>
+        <translation>Stresses   σc = %.1f MPa</translation>
+    </message>
+    <message>
+        <source>Pragude laius   wk = %.2f mm </source>
+        <translation>Crack width   wk = %.2f mm </translation>
+    </message>
+    <message>
+        <source>Pragude laius   pragusid ei teki (Mqp = %.2f ≤ Mcr = %.2f kNm)</source>
+        <translation>Crack width   no cracks (Mqp = %.2f ≤ Mcr = %.2f kNm)</translation>
+    </message>
+    <message>
+        <source>Betooni nihkekandevõime   VRd,c = %.2f kN,  </source>
+        <translation>Concrete shear resistance   VRd,c = %.2f kN,  </translation>
+    </message>
+    <message>
+        <source>plaadil põikarmatuuri pole vaja</source>
+        <translation>a slab needs no shear reinforcement</translation>
+    </message>
+    <message>
+        <source>vaja põikarmatuuri</source>
+        <translation>shear reinforcement needed</translation>
+    </message>
+    <message>
+        <source>piisab miinimumist</source>
+        <translation>the minimum suffices</translation>
+    </message>
+    <message>
+        <source>Valitud rangid: ø%d, n = %d, s = </source>
+        <translation>Chosen links: ø%d, n = %d, s = </translation>
+    </message>
+    <message>
+        <source>Ristlõige on nihkele liiga väike: Vsd &gt; VRd,max = %.2f kN</source>
+        <translation>Section too small for the shear: Vsd &gt; VRd,max = %.2f kN</translation>
+    </message>
+    <message>
+        <source>Vajalik põikarmatuur   puudub (plaat, Vsd ≤ VRd,c)</source>
+        <translation>Required shear reinforcement   none (slab, Vsd ≤ VRd,c)</translation>
+    </message>
+    <message>
+        <source>Vajalik põikarmatuur   Asw/s = %.2f cm2/m,  cotθ = %.2f,  VRd,max = %.2f kN</source>
+        <translation>Required shear reinforcement   Asw/s = %.2f cm2/m,  cotθ = %.2f,  VRd,max = %.2f kN</translation>
+    </message>
+    <message>
+        <source>Läbipaine   leff/d = %.1f </source>
+        <translation>Deflection   leff/d = %.1f </translation>
+    </message>
+    <message>
+        <source>Ankurdus ja jätkud   </source>
+        <translation>Anchorage and laps   </translation>
+    </message>
+    <message>
+        <source>Plaadi ja ribi vaheline nihe   </source>
+        <translation>Shear between flange and web   </translation>
+    </message>
+    <message>
+        <source>Plaat on nihkele liiga õhuke: vEd = %.2f MPa &gt; %.2f MPa</source>
+        <translation>Flange too thin for the shear: vEd = %.2f MPa &gt; %.2f MPa</translation>
+    </message>
+    <message>
+        <source>lisaarmatuuri pole vaja</source>
+        <translation>no additional reinforcement needed</translation>
+    </message>
+    <message>
+        <source>Valitud tõmbearmatuur</source>
+        <translation>Chosen tension bars</translation>
+    </message>
+    <message>
+        <source>Arvutuslik tõmbearmatuur   As = %.2f cm2</source>
+        <translation>Required tension reinforcement   As = %.2f cm2</translation>
+    </message>
+    <message>
+        <source>Arvutuslik survearmatuur   As&apos; = %.2f cm2</source>
+        <translation>Required compression reinforcement   As&apos; = %.2f cm2</translation>
+    </message>
+    <message>
+        <source>Valitud survearmatuur</source>
+        <translation>Chosen compression bars</translation>
+    </message>
+    <message>
+        <source>Kandevõime valitud armatuuriga   MRd = %.2f kNm,  Msd/MRd = %.2f</source>
+        <translation>Bending resistance, chosen bars   MRd = %.2f kNm,  Msd/MRd = %.2f</translation>
+    </message>
+    <message>
+        <source>,  tõmbearmatuur ei voola (x/d = %.2f)</source>
+        <translation>,  tension bars do not yield (x/d = %.2f)</translation>
+    </message>
+    <message>
+        <source>lihttala</source>
+        <translation>simply supported</translation>
+    </message>
+    <message>
+        <source>jätkuva tala otsaava</source>
+        <translation>continuous end span</translation>
+    </message>
+    <message>
+        <source>jätkuva tala vaheava</source>
+        <translation>continuous interior span</translation>
+    </message>
+    <message>
+        <source>konsool</source>
+        <translation>cantilever</translation>
+    </message>
+    <message>
+        <source>Konstruktsiooniklass S%d,  cmin,dur = %.0f mm</source>
+        <translation>Structural class S%d,  cmin,dur = %.0f mm</translation>
+    </message>
+    <message>
+        <source>ei mahu ühte ritta: vaba vahe </source>
+        <translation>do not fit in one row: clear distance </translation>
+    </message>
+    <message>
+        <source>ei mahu kahte ritta: vaba vahe </source>
+        <translation>do not fit in two rows: clear distance </translation>
+    </message>
+    <message>
+        <source>ei mahu kolme ritta: vaba vahe </source>
+        <translation>do not fit in three rows: clear distance </translation>
+    </message>
+</context>
+<context>
+    <name>Sheet</name>
+    <message>
+        <source>Raudbetoonristlõike dimensioneerimine</source>
+        <translation>Design of a reinforced concrete section</translation>
+    </message>
+    <message>
+        <source>salvestamata</source>
+        <translation>not saved</translation>
+    </message>
+    <message>
+        <source>Fail: </source>
+        <translation>File: </translation>
+    </message>
+    <message>
+        <source>Ribiplaatristlõige</source>
+        <translation>Ribbed slab section</translation>
+    </message>
+    <message>
+        <source>Ristkülikristlõige</source>
+        <translation>Rectangular section</translation>
+    </message>
+    <message>
+        <source>ei piisa</source>
+        <translation>not OK</translation>
+    </message>
+    <message>
+        <source>piisab</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>, %d rida</source>
+        <translation>, %d rows</translation>
+    </message>
+    <message>
+        <source>1. Lähteandmed</source>
+        <translation>1. Input data</translation>
+    </message>
+    <message>
+        <source>Ristlõike kogukõrgus</source>
+        <translation>Overall depth of the section</translation>
+    </message>
+    <message>
+        <source>Plaadi laius</source>
+        <translation>Width of the flange</translation>
+    </message>
+    <message>
+        <source>Plaadi paksus</source>
+        <translation>Thickness of the flange</translation>
+    </message>
+    <message>
+        <source>Ribi laius</source>
+        <translation>Width of the web</translation>
+    </message>
+    <message>
+        <source>Ristlõike kõrgus</source>
+        <translation>Height of the section</translation>
+    </message>
+    <message>
+        <source>Ristlõike laius</source>
+        <translation>Width of the section</translation>
+    </message>
+    <message>
+        <source>Arvutuslik kaitsekiht, tõmbearmatuur</source>
+        <translation>Design cover, tension reinforcement</translation>
+    </message>
+    <message>
+        <source>Arvutuslik kaitsekiht, survearmatuur</source>
+        <translation>Design cover, compression reinforcement</translation>
+    </message>
+    <message>
+        <source>Arvutuslik paindemoment</source>
+        <translation>Design bending moment</translation>
+    </message>
+    <message>
+        <source>Betooni klass</source>
+        <translation>Concrete class</translation>
+    </message>
+    <message>
+        <source>Tõmbearmatuuri klass</source>
+        <translation>Class of the tension reinforcement</translation>
+    </message>
+    <message>
+        <source>Survearmatuuri klass</source>
+        <translation>Class of the compression reinforcement</translation>
+    </message>
+    <message>
+        <source>2. Materjalide arvutusväärtused</source>
+        <translation>2. Design values of the materials</translation>
+    </message>
+    <message>
+        <source>Betoon </source>
+        <translation>Concrete </translation>
+    </message>
+    <message>
+        <source>Tõmbearmatuur </source>
+        <translation>Tension steel </translation>
+    </message>
+    <message>
+        <source>Survearmatuur </source>
+        <translation>Compression steel </translation>
+    </message>
+    <message>
+        <source>3. Tulemused</source>
+        <translation>3. Results</translation>
+    </message>
+    <message>
+        <source>Armatuuri piirväärtused   As,min = %.2f cm2,  As,max = %.2f cm2</source>
+        <translation>Limits of reinforcement   As,min = %.2f cm2,  As,max = %.2f cm2</translation>
+    </message>
+    <message>
+        <source>Arvutuslik survearmatuur   ei ole vajalik</source>
+        <translation>Required compression reinforcement   not needed</translation>
+    </message>
+    <message>
+        <source>%1 ei saa kontrollida: kontrolli lähteandmeid</source>
+        <translation>%1 cannot be checked: check the input data</translation>
+    </message>
+    <message>
+        <source>Pragunenud ristlõige, Mk   </source>
+        <translation>Cracked section, Mk   </translation>
+    </message>
+    <message>
+        <source>Pragunenud ristlõige, Mqp   </source>
+        <translation>Cracked section, Mqp   </translation>
+    </message>
+    <message>
+        <source>Pragude laiuse arvutus   hc,ef = %.1f mm,  ρp,eff = %.2f %%,  εsm − εcm = %.3f ‰</source>
+        <translation>Crack width calculation   hc,ef = %.1f mm,  ρp,eff = %.2f %%,  εsm − εcm = %.3f ‰</translation>
+    </message>
+    <message>
+        <source>,  välimises reas üks varras</source>
+        <translation>,  one bar in the outer row</translation>
+    </message>
+    <message>
+        <source>Pragude vahekaugus   </source>
+        <translation>Crack spacing   </translation>
+    </message>
+    <message>
+        <source>5. Kasutuspiirseisund</source>
+        <translation>5. Serviceability limit state</translation>
+    </message>
+    <message>
+        <source>Karakteristlik paindemoment</source>
+        <translation>Characteristic bending moment</translation>
+    </message>
+    <message>
+        <source>Kvaasipüsiv paindemoment</source>
+        <translation>Quasi-permanent bending moment</translation>
+    </message>
+    <message>
+        <source>Roometegur</source>
+        <translation>Creep coefficient</translation>
+    </message>
+    <message>
+        <source>Täitematerjali suurim tera</source>
+        <translation>Largest aggregate size</translation>
+    </message>
+    <message>
+        <source>Betooni elastsusmoodul</source>
+        <translation>Modulus of elasticity of concrete</translation>
+    </message>
+    <message>
+        <source>Efektiivne elastsusmoodul (roomega)</source>
+        <translation>Effective modulus (with creep)</translation>
+    </message>
+    <message>
+        <source>Keskkonnaklass</source>
+        <translation>Exposure class</translation>
+    </message>
+    <message>
+        <source>Projekteeritud kasutusiga</source>
+        <translation>Design working life</translation>
+    </message>
+    <message>
+        <source>%d aastat</source>
+        <translation>%d years</translation>
+    </message>
+    <message>
+        <source>Kaitsekihi hälve</source>
+        <translation>Allowance for deviation of the cover</translation>
+    </message>
+    <message>
+        <source>Konstruktsiooniklass</source>
+        <translation>Structural class</translation>
+    </message>
+    <message>
+        <source>Kaitsekihi miinimum keskkonnatingimustest</source>
+        <translation>Minimum cover for durability</translation>
+    </message>
+    <message>
+        <source>Kasutuspiirseisundit</source>
+        <translation>Serviceability</translation>
+    </message>
+    <message>
+        <source>6. Põikjõud</source>
+        <translation>6. Shear</translation>
+    </message>
+    <message>
+        <source>Arvutuslik põikjõud</source>
+        <translation>Design shear force</translation>
+    </message>
+    <message>
+        <source>Rangide klass</source>
+        <translation>Link class</translation>
+    </message>
+    <message>
+        <source>Rangide voolavuspiir</source>
+        <translation>Yield strength of the links</translation>
+    </message>
+    <message>
+        <source>Rangide arvutuslik voolavuspiir</source>
+        <translation>Design yield strength of the links</translation>
+    </message>
+    <message>
+        <source>Rangide läbimõõt</source>
+        <translation>Diameter of the links</translation>
+    </message>
+    <message>
+        <source>Harude arv</source>
+        <translation>Number of legs</translation>
+    </message>
+    <message>
+        <source>Rangide samm</source>
+        <translation>Spacing of the links</translation>
+    </message>
+    <message>
+        <source>Põikjõudu</source>
+        <translation>Shear</translation>
+    </message>
+    <message>
+        <source>7. Ava ja detailid</source>
+        <translation>7. Span and detailing</translation>
+    </message>
+    <message>
+        <source>Ava arvutuslik pikkus</source>
+        <translation>Effective span</translation>
+    </message>
+    <message>
+        <source>Toetusskeem</source>
+        <translation>Structural system</translation>
+    </message>
+    <message>
+        <source>Vaheseinad, mida suur läbipaine kahjustab</source>
+        <translation>Partitions liable to be damaged by deflection</translation>
+    </message>
+    <message>
+        <source>jah</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>ei</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Läbipainet</source>
+        <translation>Deflection</translation>
+    </message>
+    <message>
+        <source>Ankurduspikkust</source>
+        <translation>Anchorage length</translation>
+    </message>
+    <message>
+        <source>Plaadi ja ribi vahelist nihet</source>
+        <translation>Shear between flange and web</translation>
+    </message>
+    <message>
+        <source>4. Ristlõige</source>
+        <translation>4. Section</translation>
+    </message>
+    <message>
+        <source>mõõtkava 1:</source>
+        <translation>scale 1:</translation>
+    </message>
+    <message>
+        <source>hall – survetsoon, kriipspunktjoon – neutraaltelg, punane – tõmbearmatuur, sinine – survearmatuur</source>
+        <translation>grey – compression zone, dash-dot line – neutral axis, red – tension reinforcement, blue – compression reinforcement</translation>
+    </message>
+    <message>
+        <source>, roheline – rangid</source>
+        <translation>, green – links</translation>
+    </message>
+    <message>
+        <source>Leht %1/%2</source>
+        <translation>Page %1/%2</translation>
+    </message>
+    <message>
+        <source>Arvutusmeetod: ristkülikuline pingeplokk, λ = </source>
+        <translation>Method: rectangular stress block, λ = </translation>
+    </message>
+    <message>
+        <source>; arvutatud programmiga Kordal.</source>
+        <translation>; calculated with Kordal.</translation>
+    </message>
+    <message>
+        <source>Arvutusmeetod: pragunenud elastne ristlõige; vertikaalsed rangid, 1 ≤ cotθ ≤ </source>
+        <translation>Method: cracked elastic section; vertical links, 1 ≤ cotθ ≤ </translation>
+    </message>
+    <message>
+        <source>, η1 asendi järgi; arvutatud programmiga Kordal.</source>
+        <translation>, η1 by the bars&apos; position; calculated with Kordal.</translation>
+    </message>
+    <message>
+        <source>Arvutusmeetod: leff/⁠d p&#xa0;7.4.2, K tabelist 7.4N, 310/⁠σs (7.17), tegurid </source>
+        <translation>Method: leff/⁠d to clause 7.4.2, K from Table 7.4N, 310/⁠σs (7.17), factors </translation>
+    </message>
+    <message>
+        <source> (b/⁠bw &gt; 3) ja 7/⁠leff (leff &gt; 7&#xa0;m, vaheseinad); sirged vardad arvutuspingel, α1…α5 = 1, α6 = </source>
+        <translation> (b/⁠bw &gt; 3) and 7/⁠leff (leff &gt; 7 m, partitions); straight bars at the design stress, α1…α5 = 1, α6 = </translation>
     </message>
 </context>
 <context>
