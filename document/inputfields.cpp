@@ -3,6 +3,8 @@
 #include "numformat.h"
 #include "numparse.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -24,42 +26,43 @@ QString BoundText(double Bound)
     return FormatFloat(Bound, 6);
 }
 
+// The warning's words for Q; translated where the warning is made.
 const char *MessageOf(TQuantity Q)
 {
     switch (Q) {
     case TQuantity::h:
-        return "Ristlõike kõrgus peaks olema arv: ";
+        return QT_TRANSLATE_NOOP("InputFields", "Ristlõike kõrgus peaks olema arv: ");
     case TQuantity::b:
-        return "Ristlõike laius peaks olema arv: ";
+        return QT_TRANSLATE_NOOP("InputFields", "Ristlõike laius peaks olema arv: ");
     case TQuantity::hf:
-        return "Plaadi paksus peaks olema arv: ";
+        return QT_TRANSLATE_NOOP("InputFields", "Plaadi paksus peaks olema arv: ");
     case TQuantity::bw:
-        return "Ribi laius peaks olema arv: ";
+        return QT_TRANSLATE_NOOP("InputFields", "Ribi laius peaks olema arv: ");
     case TQuantity::Msd:
-        return "Arvutuslik paindemoment peaks olema arv: ";
+        return QT_TRANSLATE_NOOP("InputFields", "Arvutuslik paindemoment peaks olema arv: ");
     case TQuantity::Mk:
-        return "Karakteristlik paindemoment peaks olema arv: ";
+        return QT_TRANSLATE_NOOP("InputFields", "Karakteristlik paindemoment peaks olema arv: ");
     case TQuantity::Mqp:
-        return "Kvaasipüsiv paindemoment peaks olema arv: ";
+        return QT_TRANSLATE_NOOP("InputFields", "Kvaasipüsiv paindemoment peaks olema arv: ");
     case TQuantity::Phi:
-        return "Roometegur peaks olema arv: ";
+        return QT_TRANSLATE_NOOP("InputFields", "Roometegur peaks olema arv: ");
     case TQuantity::dg:
-        return "Täitematerjali suurim tera peaks olema arv: ";
+        return QT_TRANSLATE_NOOP("InputFields", "Täitematerjali suurim tera peaks olema arv: ");
     case TQuantity::Vsd:
-        return "Arvutuslik põikjõud peaks olema arv: ";
+        return QT_TRANSLATE_NOOP("InputFields", "Arvutuslik põikjõud peaks olema arv: ");
     case TQuantity::Legs:
-        return "Harude arv peaks olema täisarv: ";
+        return QT_TRANSLATE_NOOP("InputFields", "Harude arv peaks olema täisarv: ");
     case TQuantity::s:
-        return "Rangide samm peaks olema arv: ";
+        return QT_TRANSLATE_NOOP("InputFields", "Rangide samm peaks olema arv: ");
     case TQuantity::CoverDev:
-        return "Kaitsekihi hälve peaks olema arv: ";
+        return QT_TRANSLATE_NOOP("InputFields", "Kaitsekihi hälve peaks olema arv: ");
     case TQuantity::Span:
-        return "Ava arvutuslik pikkus peaks olema arv: ";
+        return QT_TRANSLATE_NOOP("InputFields", "Ava arvutuslik pikkus peaks olema arv: ");
     case TQuantity::a:
     case TQuantity::ap:
         break;
     }
-    return "Arvutuslik kaitsekiht peaks olema arv: ";
+    return QT_TRANSLATE_NOOP("InputFields", "Arvutuslik kaitsekiht peaks olema arv: ");
 }
 } // namespace
 
@@ -137,10 +140,10 @@ int DecimalsOf(TQuantity Q)
 QString BoundsMessage(TQuantity Q, const TBounds &Bounds)
 {
     if (Bounds.Whole)
-        return QString::fromUtf8(MessageOf(Q)) + FormatFloat(Bounds.Lower, 0) +
-               QStringLiteral("..") + FormatFloat(Bounds.Upper, 0);
-    return QString::fromUtf8(MessageOf(Q)) + BoundText(Bounds.Lower) + QStringLiteral("..") +
-           BoundText(Bounds.Upper);
+        return QCoreApplication::translate("InputFields", MessageOf(Q)) +
+               FormatFloat(Bounds.Lower, 0) + QStringLiteral("..") + FormatFloat(Bounds.Upper, 0);
+    return QCoreApplication::translate("InputFields", MessageOf(Q)) + BoundText(Bounds.Lower) +
+           QStringLiteral("..") + BoundText(Bounds.Upper);
 }
 
 TExitDecision DecideExit(const QString &Typed, double Shown, const TBounds &Bounds, int Decimals)

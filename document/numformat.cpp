@@ -81,3 +81,8 @@ QString Format(const char *Fmt, std::initializer_list<TFormatArg> Args)
     flushLiteral(p);
     return result;
 }
+
+QString Format(const QString &Fmt, std::initializer_list<TFormatArg> Args)
+{
+    return Format(Fmt.toUtf8().constData(), Args);
+}

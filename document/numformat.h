@@ -23,3 +23,5 @@ using TFormatArg = std::variant<int, double>;
 // sign. The format is UTF-8. A conversion that does not match its argument, or a missing
 // argument, is written as "?".
 QString Format(const char *Fmt, std::initializer_list<TFormatArg> Args = {});
+// The same for a translated format: the conversions stay inside the translatable text.
+QString Format(const QString &Fmt, std::initializer_list<TFormatArg> Args = {});

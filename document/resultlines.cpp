@@ -5,29 +5,36 @@
 #include "numformat.h"
 #include "ristloige.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
 namespace
 {
-QString BarsText(const char *Layer, const TArmatuurid &Bars)
+// The texts of the result lines, in the catalogue's context "ResultLines". A line is made of
+// translated parts; each keeps its printf conversions inside it.
+struct ResultLines {
+    Q_DECLARE_TR_FUNCTIONS(ResultLines)
+};
+
+QString BarsText(const QString &Layer, const TArmatuurid &Bars)
 {
-    return QString::fromUtf8(Layer) +
-           Format(": %d x %d, As,prov = %.2f cm2", {Bars.Arv, Bars.D, Bars.AsProv});
+    return Layer + Format(": %d x %d, As,prov = %.2f cm2", {Bars.Arv, Bars.D, Bars.AsProv});
 }
 
 QString NotDesignableText(TDesignFault Fault)
 {
     switch (Fault) {
     case TDesignFault::Dimensions:
-        return QString::fromUtf8("Ristlõiget ei saa arvutada: kontrolli mõõtmeid");
+        return ResultLines::tr("Ristlõiget ei saa arvutada: kontrolli mõõtmeid");
     case TDesignFault::Covers:
-        return QString::fromUtf8("Ristlõiget ei saa arvutada: kontrolli kaitsekihte a ja a'");
+        return ResultLines::tr("Ristlõiget ei saa arvutada: kontrolli kaitsekihte a ja a'");
     case TDesignFault::None:
     case TDesignFault::Inputs:
         break;
     }
-    return QString::fromUtf8("Ristlõiget ei saa arvutada: kontrolli lähteandmeid");
+    return ResultLines::tr("Ristlõiget ei saa arvutada: kontrolli lähteandmeid");
 }
 
 // The sign of an unrounded comparison against a limit that passes when it is met.
@@ -57,22 +64,22 @@ QString AtLeastText(double Value, bool Ok, double Needed)
 }
 
 // The outer row's gap: "tõmbes 30.0 mm < 32.0 mm" for one row, "tõmbes 2 rida: ..." for more.
-QString FitText(const char *Layer, const TBarFit &Fit)
+QString FitText(const QString &Layer, const TBarFit &Fit)
 {
-    QString text = QString::fromUtf8(Layer);
+    QString text = Layer;
     if (Fit.Rows > 1)
-        text += Format(" %d rida:", {Fit.Rows});
+        text += Format(ResultLines::tr(" %d rida:"), {Fit.Rows});
     if (Fit.Count <= 1)
-        return text + QStringLiteral(" 1 varras");
+        return text + ResultLines::tr(" 1 varras");
     return text + QLatin1Char(' ') + AtLeastText(Fit.Gap, Fit.Fits, Fit.GapNeeded);
 }
 
 // "tõmbes: rangini 21.0 mm < 25.0 mm,  vardani 29.0 mm < 42.0 mm  (a ≥ 58.0 mm)".
-QString CoverText(const char *Layer, const char *Cover, const TCoverCheck &Check)
+QString CoverText(const QString &Layer, const char *Cover, const TCoverCheck &Check)
 {
-    return QString::fromUtf8(Layer) + QStringLiteral(": rangini ") +
+    return Layer + ResultLines::tr(": rangini ") +
            AtLeastText(Check.LinkCover, Check.LinkOk, Check.LinkNeeded) +
-           QStringLiteral(",  vardani ") +
+           ResultLines::tr(",  vardani ") +
            AtLeastText(Check.BarCover, Check.BarOk, Check.BarNeeded) + QStringLiteral("  (") +
            QString::fromUtf8(Cover) + Format(" ≥ %.1f mm)", {Check.CoverNeeded});
 }
@@ -83,11 +90,12 @@ void DescribeCovers(const TRistLoige &RL, TResultLines &Lines)
     Lines.CoverShown = c.Valid;
     if (!c.Valid)
         return;
-    Lines.Cover = QString::fromUtf8("Kaitsekiht   ") + CoverText("tõmbes", "a", c.Tension);
+    Lines.Cover =
+        ResultLines::tr("Kaitsekiht   ") + CoverText(ResultLines::tr("tõmbes"), "a", c.Tension);
     Lines.CoverShort = !c.Tension.BarOk || !c.Tension.LinkOk;
     Lines.CoverCompressionShown = c.CompressionShown;
     if (c.CompressionShown) {
-        Lines.CoverCompression = CoverText("survel", "a'", c.Compression);
+        Lines.CoverCompression = CoverText(ResultLines::tr("survel"), "a'", c.Compression);
         Lines.CoverCompressionShort = !c.Compression.BarOk || !c.Compression.LinkOk;
     }
 }
@@ -98,12 +106,13 @@ void DescribeService(const TRistLoige &RL, TResultLines &Lines)
     Lines.ServiceShown = s.Valid;
     if (!s.Valid)
         return;
-    Lines.Gap = QString::fromUtf8("Varraste vaba vahe   ") + FitText("tõmbes", s.Tension);
+    Lines.Gap =
+        ResultLines::tr("Varraste vaba vahe   ") + FitText(ResultLines::tr("tõmbes"), s.Tension);
     if (s.CompressionShown)
-        Lines.Gap += QStringLiteral(",  ") + FitText("survel", s.Compression);
+        Lines.Gap += QStringLiteral(",  ") + FitText(ResultLines::tr("survel"), s.Compression);
     Lines.GapShort = !s.Tension.Fits || (s.CompressionShown && !s.Compression.Fits);
 
-    Lines.Stress = Format("Pinged   σc = %.1f MPa", {s.Characteristic.SigmaC});
+    Lines.Stress = Format(ResultLines::tr("Pinged   σc = %.1f MPa"), {s.Characteristic.SigmaC});
     if (s.SigmaCLimited)
         Lines.Stress += QLatin1Char(' ') + QString::fromUtf8(AtMost(s.SigmaCOk)) +
                         QLatin1Char(' ') + LimitText(s.SigmaCLimit) + QStringLiteral(" MPa");
@@ -116,14 +125,15 @@ void DescribeService(const TRistLoige &RL, TResultLines &Lines)
     Lines.StressShort = !s.SigmaCOk || !s.SigmaSOk || !s.SigmaCQpOk;
 
     if (s.Cracked) {
-        Lines.Crack = Format("Pragude laius   wk = %.2f mm ", {s.Wk}) +
+        Lines.Crack = Format(ResultLines::tr("Pragude laius   wk = %.2f mm "), {s.Wk}) +
                       QString::fromUtf8(AtMost(s.WkOk)) +
                       Format(" %.2f mm  (sr,max = %.0f mm,  σs,qp = %.1f MPa)",
                              {s.WMax, s.SrMax, s.QuasiPermanent.SigmaS});
         Lines.CrackShort = !s.WkOk;
     } else {
-        Lines.Crack = Format("Pragude laius   pragusid ei teki (Mqp = %.2f ≤ Mcr = %.2f kNm)",
-                             {RL.Kasutus.Mqp, s.Mcr});
+        Lines.Crack = Format(
+            ResultLines::tr("Pragude laius   pragusid ei teki (Mqp = %.2f ≤ Mcr = %.2f kNm)"),
+            {RL.Kasutus.Mqp, s.Mcr});
     }
 }
 
@@ -134,28 +144,30 @@ void DescribeShear(const TRistLoige &RL, TResultLines &Lines)
     if (!v.Valid)
         return;
     // A slab strip carrying the shear on its concrete needs no links, not even the minimum.
-    Lines.ShearConcrete = Format("Betooni nihkekandevõime   VRd,c = %.2f kN,  ", {v.VRdc}) +
-                          QString::fromUtf8(v.SlabStrip     ? "plaadil põikarmatuuri pole vaja"
-                                            : v.LinksNeeded ? "vaja põikarmatuuri"
-                                                            : "piisab miinimumist");
+    Lines.ShearConcrete =
+        Format(ResultLines::tr("Betooni nihkekandevõime   VRd,c = %.2f kN,  "), {v.VRdc}) +
+        (v.SlabStrip     ? ResultLines::tr("plaadil põikarmatuuri pole vaja")
+         : v.LinksNeeded ? ResultLines::tr("vaja põikarmatuuri")
+                         : ResultLines::tr("piisab miinimumist"));
     const TShearInputs &in = RL.Nihe;
-    Lines.Links =
-        Format("Valitud rangid: ø%d, n = %d, s = ", {in.LinkD, static_cast<int>(in.Legs)}) +
-        LengthText(in.s * 1000) + Format(" mm, Asw/s = %.2f cm2/m", {v.AswProv});
+    Lines.Links = Format(ResultLines::tr("Valitud rangid: ø%d, n = %d, s = "),
+                         {in.LinkD, static_cast<int>(in.Legs)}) +
+                  LengthText(in.s * 1000) + Format(" mm, Asw/s = %.2f cm2/m", {v.AswProv});
     if (v.WebTooSmall) {
         Lines.LinksRequired =
-            Format("Ristlõige on nihkele liiga väike: Vsd > VRd,max = %.2f kN", {v.VRdMaxAtOne});
+            Format(ResultLines::tr("Ristlõige on nihkele liiga väike: Vsd > VRd,max = %.2f kN"),
+                   {v.VRdMaxAtOne});
         Lines.LinksRequiredShort = Lines.LinksShort = true;
         return;
     }
     if (v.SlabStrip) { // the links typed are shown, and are never short
-        Lines.LinksRequired =
-            QString::fromUtf8("Vajalik põikarmatuur   puudub (plaat, Vsd ≤ VRd,c)");
+        Lines.LinksRequired = ResultLines::tr("Vajalik põikarmatuur   puudub (plaat, Vsd ≤ VRd,c)");
         Lines.Links += Format(",  VRd,s = %.2f kN", {v.VRds});
         return;
     }
     Lines.LinksRequired =
-        Format("Vajalik põikarmatuur   Asw/s = %.2f cm2/m,  cotθ = %.2f,  VRd,max = %.2f kN",
+        Format(ResultLines::tr(
+                   "Vajalik põikarmatuur   Asw/s = %.2f cm2/m,  cotθ = %.2f,  VRd,max = %.2f kN"),
                {v.AswReq, v.CotTheta, v.VRdMax});
     Lines.Links += Format(",  VRd,s = %.2f kN", {v.VRds});
     if (!v.SpacingOk)
@@ -168,7 +180,7 @@ void DescribeMember(const TRistLoige &RL, TResultLines &Lines)
     const TSpanDepth l = SpanDepthOf(RL);
     Lines.SpanDepthShown = l.Valid;
     if (l.Valid) {
-        Lines.SpanDepth = Format("Läbipaine   leff/d = %.1f ", {l.Ratio}) +
+        Lines.SpanDepth = Format(ResultLines::tr("Läbipaine   leff/d = %.1f "), {l.Ratio}) +
                           QString::fromUtf8(AtMost(l.Ok)) +
                           Format(" %.1f  (K = %.1f,  ρ = %.2f %%", {l.Limit, l.K, l.Rho * 100});
         if (l.RhoPShown)
@@ -180,14 +192,14 @@ void DescribeMember(const TRistLoige &RL, TResultLines &Lines)
     const TAnchorage anchorage = AnchorageOf(RL);
     Lines.AnchorageShown = anchorage.Valid;
     if (anchorage.Valid) {
-        auto bar = [](const char *Layer, const TBarAnchorage &Bar) {
-            return QString::fromUtf8(Layer) +
-                   Format(" ø%d: lbd = %.0f mm,  l0 = %.0f mm", {Bar.D, Bar.lbd, Bar.l0});
+        auto bar = [](const QString &Layer, const TBarAnchorage &Bar) {
+            return Layer + Format(" ø%d: lbd = %.0f mm,  l0 = %.0f mm", {Bar.D, Bar.lbd, Bar.l0});
         };
-        Lines.Anchorage =
-            QString::fromUtf8("Ankurdus ja jätkud   ") + bar("tõmbes", anchorage.Tension);
+        Lines.Anchorage = ResultLines::tr("Ankurdus ja jätkud   ") +
+                          bar(ResultLines::tr("tõmbes"), anchorage.Tension);
         if (anchorage.CompressionShown)
-            Lines.Anchorage += QStringLiteral(";  ") + bar("survel", anchorage.Compression);
+            Lines.Anchorage +=
+                QStringLiteral(";  ") + bar(ResultLines::tr("survel"), anchorage.Compression);
     }
 
     // Every form keeps the check's name: a red line on its own says what is short.
@@ -195,10 +207,11 @@ void DescribeMember(const TRistLoige &RL, TResultLines &Lines)
     Lines.FlangeShearShown = f.Valid;
     if (!f.Valid)
         return;
-    Lines.FlangeShear = QString::fromUtf8("Plaadi ja ribi vaheline nihe   ");
+    Lines.FlangeShear = ResultLines::tr("Plaadi ja ribi vaheline nihe   ");
     if (f.TooThin) {
         Lines.FlangeShear +=
-            Format("Plaat on nihkele liiga õhuke: vEd = %.2f MPa > %.2f MPa", {f.vEd, f.vRdMax});
+            Format(ResultLines::tr("Plaat on nihkele liiga õhuke: vEd = %.2f MPa > %.2f MPa"),
+                   {f.vEd, f.vRdMax});
         Lines.FlangeShearShort = true;
         return;
     }
@@ -208,19 +221,20 @@ void DescribeMember(const TRistLoige &RL, TResultLines &Lines)
     if (f.SteelNeeded)
         Lines.FlangeShear += Format("Asf/sf = %.2f cm2/m  (cotθf = %.2f)", {f.AsfReq, f.CotTheta});
     else
-        Lines.FlangeShear += QString::fromUtf8("lisaarmatuuri pole vaja");
+        Lines.FlangeShear += ResultLines::tr("lisaarmatuuri pole vaja");
 }
 } // namespace
 
 TResultLines DescribeResults(const TRistLoige &RL)
 {
     TResultLines lines;
-    lines.TensionBars = BarsText("Valitud tõmbearmatuur", RL.AArmatuur);
+    lines.TensionBars = BarsText(ResultLines::tr("Valitud tõmbearmatuur"), RL.AArmatuur);
     if (RL.Fault != TDesignFault::None) { // no figures, and nothing required of the bars
         lines.Tension = NotDesignableText(RL.Fault);
         return lines;
     }
-    lines.Tension = Format("Arvutuslik tõmbearmatuur   As = %.2f cm2", {RL.As * 10000});
+    lines.Tension =
+        Format(ResultLines::tr("Arvutuslik tõmbearmatuur   As = %.2f cm2"), {RL.As * 10000});
     if (RL.AsUnderMin)
         lines.Tension += Format(" < As,min = %.2f cm2", {RL.Asmin * 10000});
     if (RL.AsOverMax)
@@ -231,20 +245,22 @@ TResultLines DescribeResults(const TRistLoige &RL)
     lines.Compression = RL.NeedsCompressionSteel();
     if (lines.Compression) {
         lines.CompressionText =
-            Format("Arvutuslik survearmatuur   As' = %.2f cm2", {RL.Asc * 10000});
+            Format(ResultLines::tr("Arvutuslik survearmatuur   As' = %.2f cm2"), {RL.Asc * 10000});
         if (RL.AscOverMax)
             lines.CompressionText += Format(" > As,max = %.2f cm2", {RL.Asmax * 10000});
         lines.CompressionReq = RL.Asc * 10000;
-        lines.CompressionBars = BarsText("Valitud survearmatuur", RL.YArmatuur);
+        lines.CompressionBars = BarsText(ResultLines::tr("Valitud survearmatuur"), RL.YArmatuur);
         lines.CompressionShort = lines.CompressionReq > RL.YArmatuur.AsProv;
     }
     const TCapacity capacity = ChosenBarsCapacity(RL);
     lines.CapacityShown = capacity.Valid;
     if (capacity.Valid) {
-        lines.Capacity = Format("Kandevõime valitud armatuuriga   MRd = %.2f kNm,  Msd/MRd = %.2f",
-                                {capacity.MRd, capacity.Utilisation});
+        lines.Capacity = Format(
+            ResultLines::tr("Kandevõime valitud armatuuriga   MRd = %.2f kNm,  Msd/MRd = %.2f"),
+            {capacity.MRd, capacity.Utilisation});
         if (!capacity.TensionYields)
-            lines.Capacity += Format(",  tõmbearmatuur ei voola (x/d = %.2f)", {capacity.xOverD});
+            lines.Capacity += Format(ResultLines::tr(",  tõmbearmatuur ei voola (x/d = %.2f)"),
+                                     {capacity.xOverD});
         lines.CapacityShort = capacity.Utilisation > 1;
     }
     DescribeService(RL, lines);
@@ -258,13 +274,13 @@ QString SupportText(TSupport Support)
 {
     switch (Support) {
     case TSupport::Simple:
-        return QString::fromUtf8("lihttala");
+        return ResultLines::tr("lihttala");
     case TSupport::EndSpan:
-        return QString::fromUtf8("jätkuva tala otsaava");
+        return ResultLines::tr("jätkuva tala otsaava");
     case TSupport::InteriorSpan:
-        return QString::fromUtf8("jätkuva tala vaheava");
+        return ResultLines::tr("jätkuva tala vaheava");
     case TSupport::Cantilever:
-        return QString::fromUtf8("konsool");
+        return ResultLines::tr("konsool");
     }
     return {};
 }
@@ -282,7 +298,7 @@ QString StructuralClassText(const TRistLoige &RL)
     const double cmin = MinCoverDurability(in.Exposure, s);
     if (!std::isfinite(cmin)) // an exposure class no table holds
         return {};
-    return Format("Konstruktsiooniklass S%d,  cmin,dur = %.0f mm", {s, cmin});
+    return Format(ResultLines::tr("Konstruktsiooniklass S%d,  cmin,dur = %.0f mm"), {s, cmin});
 }
 
 QString BarFitProblem(const TRistLoige &RL, bool Compression, int Count, int D)
@@ -293,8 +309,9 @@ QString BarFitProblem(const TRistLoige &RL, bool Compression, int Count, int D)
                                     : RowFit(Count, RL.AArmatuur.Rows, D, outline.Below, RL.a, dg);
     if (fit.Fits)
         return {};
-    static const char *const rows[] = {"ühte", "kahte", "kolme"};
-    return QString::fromUtf8("ei mahu ") + QString::fromUtf8(rows[std::clamp(fit.Rows, 1, 3) - 1]) +
-           QString::fromUtf8(" ritta: vaba vahe ") +
+    const QString misfit[] = {ResultLines::tr("ei mahu ühte ritta: vaba vahe "),
+                              ResultLines::tr("ei mahu kahte ritta: vaba vahe "),
+                              ResultLines::tr("ei mahu kolme ritta: vaba vahe ")};
+    return misfit[std::clamp(fit.Rows, 1, 3) - 1] +
            Format("%.1f mm < %.1f mm", {fit.Gap, fit.GapNeeded});
 }

@@ -7,6 +7,7 @@
 #include "rplristloige.h"
 #include "sectionfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
@@ -34,6 +35,13 @@ QString Utf8(const char *Text)
 {
     return QString::fromUtf8(Text);
 }
+
+// The sheet's own texts, in the catalogue's context "Sheet"; the labels of its tables are
+// marked where they are listed and translated where they are painted. The result lines come
+// translated from the window's account of them.
+struct Sheet {
+    Q_DECLARE_TR_FUNCTIONS(Sheet)
+};
 
 // A copy of RL in its own shape, designed: the sheet draws and describes it without
 // touching RL, and shows what RL's inputs give even if RL was not designed since.
@@ -175,17 +183,20 @@ private:
 void PaintHeader(TSheet &S, const TRistLoige &RL, const QString &FileName, const QDateTime &When)
 {
     const double w = S.WidthMm();
-    S.Row({{0, w, Utf8("Raudbetoonristlõike dimensioneerimine"), TAlign::Left, true}}, TitlePt);
+    S.Row({{0, w, Sheet::tr("Raudbetoonristlõike dimensioneerimine"), TAlign::Left, true}},
+          TitlePt);
     S.Space(1);
     const bool ribbed = dynamic_cast<const TRPLRistLoige *>(&RL) != nullptr;
     S.Font(BodyPt);
-    const QString file = FileName.isEmpty() ? Utf8("salvestamata") : QFileInfo(FileName).fileName();
-    const QString fileText = QFontMetricsF(S.P.font(), S.P.device())
-                                 .elidedText(Utf8("Fail: ") + file, Qt::ElideMiddle, S.Du(w / 2));
+    const QString file =
+        FileName.isEmpty() ? Sheet::tr("salvestamata") : QFileInfo(FileName).fileName();
+    const QString fileText =
+        QFontMetricsF(S.P.font(), S.P.device())
+            .elidedText(Sheet::tr("Fail: ") + file, Qt::ElideMiddle, S.Du(w / 2));
     S.Row({{0, w / 2, Utf8("EVS-EN 1992-1-1:2007")}, {w / 2, w / 2, fileText, TAlign::Right}});
-    S.Row(
-        {{0, w / 2, Utf8(ribbed ? "Ribiplaatristlõige" : "Ristkülikristlõige"), TAlign::Left, true},
-         {w / 2, w / 2, When.toString(QStringLiteral("dd.MM.yyyy HH:mm")), TAlign::Right}});
+    S.Row({{0, w / 2, ribbed ? Sheet::tr("Ribiplaatristlõige") : Sheet::tr("Ristkülikristlõige"),
+            TAlign::Left, true},
+           {w / 2, w / 2, When.toString(QStringLiteral("dd.MM.yyyy HH:mm")), TAlign::Right}});
     S.Space(1);
     S.Rule(0.8);
 }
@@ -201,7 +212,7 @@ struct TQuantityRow {
 void QuantityRows(TSheet &S, const std::vector<TQuantityRow> &Rows)
 {
     for (const TQuantityRow &row : Rows)
-        S.Row({{0, 80, Utf8(row.Label)},
+        S.Row({{0, 80, Sheet::tr(row.Label)},
                {84, 16, Utf8(row.Symbol)},
                {100, 4, QStringLiteral("=")},
                {116, 0, row.Value, TAlign::Decimal},
@@ -211,7 +222,7 @@ void QuantityRows(TSheet &S, const std::vector<TQuantityRow> &Rows)
 // A named choice in the columns of the quantities: "Betooni klass   C25/30".
 void ChoiceRow(TSheet &S, const char *Label, const QString &Name)
 {
-    S.Row({{0, 80, Utf8(Label)}, {84, S.WidthMm() - 84, Name}});
+    S.Row({{0, 80, Sheet::tr(Label)}, {84, S.WidthMm() - 84, Name}});
 }
 
 void ChoiceRow(TSheet &S, const char *Label, const std::string &Name)
@@ -226,8 +237,8 @@ void ResultRow(TSheet &S, const QString &Label, const QString &Text, std::option
     const double w = S.WidthMm(), value = 64, verdict = 22;
     std::vector<TCell> cells{{0, value - 2, Label}, {value, w - value - verdict, Text}};
     if (Short)
-        cells.push_back({w - verdict, verdict, Utf8(*Short ? "ei piisa" : "piisab"), TAlign::Right,
-                         *Short, *Short ? QColor(200, 0, 0) : Qt::black, true});
+        cells.push_back({w - verdict, verdict, *Short ? Sheet::tr("ei piisa") : Sheet::tr("piisab"),
+                         TAlign::Right, *Short, *Short ? QColor(200, 0, 0) : Qt::black, true});
     S.Row(cells);
 }
 
@@ -246,7 +257,8 @@ QString WithRows(const QString &Line, const TArmatuurid &Bars)
     const qsizetype at = Line.indexOf(bars);
     if (rows <= 1 || at < 0)
         return Line;
-    return Line.left(at + bars.size()) + Format(", %d rida", {rows}) + Line.mid(at + bars.size());
+    return Line.left(at + bars.size()) + Format(Sheet::tr(", %d rida"), {rows}) +
+           Line.mid(at + bars.size());
 }
 
 // Why a section shows no figures, in place of them.
@@ -262,31 +274,34 @@ QString Mm(double Metres)
 
 void PaintInputs(TSheet &S, const TRistLoige &RL)
 {
-    S.Heading(Utf8("1. Lähteandmed"));
+    S.Heading(Sheet::tr("1. Lähteandmed"));
     std::vector<TQuantityRow> rows;
     if (const auto *slab = dynamic_cast<const TRPLRistLoige *>(&RL))
-        rows = {{"Ristlõike kogukõrgus", "h", Mm(RL.h), "mm"},
-                {"Plaadi laius", "b", Mm(RL.b), "mm"},
-                {"Plaadi paksus", "hf", Mm(slab->hf), "mm"},
-                {"Ribi laius", "bw", Mm(slab->bw), "mm"}};
+        rows = {{QT_TRANSLATE_NOOP("Sheet", "Ristlõike kogukõrgus"), "h", Mm(RL.h), "mm"},
+                {QT_TRANSLATE_NOOP("Sheet", "Plaadi laius"), "b", Mm(RL.b), "mm"},
+                {QT_TRANSLATE_NOOP("Sheet", "Plaadi paksus"), "hf", Mm(slab->hf), "mm"},
+                {QT_TRANSLATE_NOOP("Sheet", "Ribi laius"), "bw", Mm(slab->bw), "mm"}};
     else
-        rows = {{"Ristlõike kõrgus", "h", Mm(RL.h), "mm"},
-                {"Ristlõike laius", "b", Mm(RL.b), "mm"}};
-    rows.push_back({"Arvutuslik kaitsekiht, tõmbearmatuur", "a", Mm(RL.a), "mm"});
-    rows.push_back({"Arvutuslik kaitsekiht, survearmatuur", "a'", Mm(RL.ap), "mm"});
-    rows.push_back({"Arvutuslik paindemoment", "Msd", Format("%.2f", {RL.Msd}), "kNm"});
+        rows = {{QT_TRANSLATE_NOOP("Sheet", "Ristlõike kõrgus"), "h", Mm(RL.h), "mm"},
+                {QT_TRANSLATE_NOOP("Sheet", "Ristlõike laius"), "b", Mm(RL.b), "mm"}};
+    rows.push_back(
+        {QT_TRANSLATE_NOOP("Sheet", "Arvutuslik kaitsekiht, tõmbearmatuur"), "a", Mm(RL.a), "mm"});
+    rows.push_back({QT_TRANSLATE_NOOP("Sheet", "Arvutuslik kaitsekiht, survearmatuur"), "a'",
+                    Mm(RL.ap), "mm"});
+    rows.push_back({QT_TRANSLATE_NOOP("Sheet", "Arvutuslik paindemoment"), "Msd",
+                    Format("%.2f", {RL.Msd}), "kNm"});
     QuantityRows(S, rows);
     const std::array<std::pair<const char *, const std::string *>, 3> classes{
-        {{"Betooni klass", &RL.BetKlass.Name},
-         {"Tõmbearmatuuri klass", &RL.AArmKlass.Name},
-         {"Survearmatuuri klass", &RL.YArmKlass.Name}}};
+        {{QT_TRANSLATE_NOOP("Sheet", "Betooni klass"), &RL.BetKlass.Name},
+         {QT_TRANSLATE_NOOP("Sheet", "Tõmbearmatuuri klass"), &RL.AArmKlass.Name},
+         {QT_TRANSLATE_NOOP("Sheet", "Survearmatuuri klass"), &RL.YArmKlass.Name}}};
     for (const auto &[label, name] : classes)
         ChoiceRow(S, label, *name);
 }
 
 void PaintDesignValues(TSheet &S, const TRistLoige &RL)
 {
-    S.Heading(Utf8("2. Materjalide arvutusväärtused"));
+    S.Heading(Sheet::tr("2. Materjalide arvutusväärtused"));
     const TBetKlass &bet = RL.BetKlass;
     const TArmKlass &tension = RL.AArmKlass, &compression = RL.YArmKlass;
     auto steel = [](const TArmKlass &Steel) {
@@ -304,9 +319,10 @@ void PaintDesignValues(TSheet &S, const TRistLoige &RL)
                                             steel(compression)};
     columns[2].insert(columns[2].begin() + 2,
                       {"", "fycd", Format("%.2f", {compression.fycd}), "MPa"});
-    const QString titles[3] = {Utf8("Betoon ") + QString::fromStdString(bet.Name),
-                               Utf8("Tõmbearmatuur ") + QString::fromStdString(tension.Name),
-                               Utf8("Survearmatuur ") + QString::fromStdString(compression.Name)};
+    const QString titles[3] = {Sheet::tr("Betoon ") + QString::fromStdString(bet.Name),
+                               Sheet::tr("Tõmbearmatuur ") + QString::fromStdString(tension.Name),
+                               Sheet::tr("Survearmatuur ") +
+                                   QString::fromStdString(compression.Name)};
     const double column = S.WidthMm() / 3;
     std::vector<TCell> cells;
     for (int k = 0; k < 3; ++k)
@@ -330,20 +346,21 @@ void PaintDesignValues(TSheet &S, const TRistLoige &RL)
 
 void PaintResults(TSheet &S, const TRistLoige &RL, const TResultLines &Lines)
 {
-    S.Heading(Utf8("3. Tulemused"));
+    S.Heading(Sheet::tr("3. Tulemused"));
     if (RL.Fault != TDesignFault::None) { // the notice in place of every figure
         NoticeRow(S, Lines.Tension);
         return;
     }
     ResultRow(S, Lines.Tension);
-    ResultRow(S, Format("Armatuuri piirväärtused   As,min = %.2f cm2,  As,max = %.2f cm2",
-                        {RL.Asmin * 10000, RL.Asmax * 10000}));
+    ResultRow(S,
+              Format(Sheet::tr("Armatuuri piirväärtused   As,min = %.2f cm2,  As,max = %.2f cm2"),
+                     {RL.Asmin * 10000, RL.Asmax * 10000}));
     ResultRow(S, WithRows(Lines.TensionBars, RL.AArmatuur), Lines.TensionShort);
     if (Lines.Compression) {
         ResultRow(S, Lines.CompressionText);
         ResultRow(S, WithRows(Lines.CompressionBars, RL.YArmatuur), Lines.CompressionShort);
     } else {
-        ResultRow(S, Utf8("Arvutuslik survearmatuur   ei ole vajalik"));
+        ResultRow(S, Sheet::tr("Arvutuslik survearmatuur   ei ole vajalik"));
     }
     if (Lines.CapacityShown)
         ResultRow(S, Lines.Capacity, Lines.CapacityShort);
@@ -353,9 +370,10 @@ void PaintResults(TSheet &S, const TRistLoige &RL, const TResultLines &Lines)
 // not be made, so that no check is read as passed by its absence.
 void NoCheckRow(TSheet &S, const TRistLoige &RL, const TResultLines &Lines, const char *Check)
 {
-    NoticeRow(S, RL.Fault != TDesignFault::None
-                     ? Lines.Tension
-                     : Utf8(Check) + Utf8(" ei saa kontrollida: kontrolli lähteandmeid"));
+    NoticeRow(
+        S, RL.Fault != TDesignFault::None
+               ? Lines.Tension
+               : Sheet::tr("%1 ei saa kontrollida: kontrolli lähteandmeid").arg(Sheet::tr(Check)));
 }
 
 // The figures behind the stresses and the crack width that a checker retraces by hand.
@@ -364,23 +382,23 @@ void PaintServiceFigures(TSheet &S, const TServiceability &V)
     if (!V.Valid)
         return;
     const std::pair<const char *, const TElasticStress *> analyses[] = {
-        {"Pragunenud ristlõige, Mk   ", &V.Characteristic},
-        {"Pragunenud ristlõige, Mqp   ", &V.QuasiPermanent}};
+        {QT_TRANSLATE_NOOP("Sheet", "Pragunenud ristlõige, Mk   "), &V.Characteristic},
+        {QT_TRANSLATE_NOOP("Sheet", "Pragunenud ristlõige, Mqp   "), &V.QuasiPermanent}};
     for (const auto &[label, stress] : analyses) // I in cm4, from mm4
-        ResultRow(S,
-                  Utf8(label) + Format("x = %.1f mm,  I = %.0f cm4", {stress->x, stress->I / 1e4}));
+        ResultRow(S, Sheet::tr(label) +
+                         Format("x = %.1f mm,  I = %.0f cm4", {stress->x, stress->I / 1e4}));
     if (!V.Cracked)
         return;
-    ResultRow(S, Format("Pragude laiuse arvutus   hc,ef = %.1f mm,  ρp,eff = %.2f %%,  "
-                        "εsm − εcm = %.3f ‰",
+    ResultRow(S, Format(Sheet::tr("Pragude laiuse arvutus   hc,ef = %.1f mm,  ρp,eff = %.2f %%,  "
+                                  "εsm − εcm = %.3f ‰"),
                         {V.HcEff, V.RhoPEff * 100, V.StrainDiff * 1000}));
     QString spacing;
     if (V.BarSpacing > 0 || V.CloseBars)
         spacing = Format(",  s = %.1f mm ", {V.BarSpacing}) + Utf8(V.CloseBars ? "≤" : ">") +
                   Format(" 5(c + ø/2) = %.1f mm", {V.CloseLimit});
     else
-        spacing = Utf8(",  välimises reas üks varras");
-    ResultRow(S, Utf8("Pragude vahekaugus   ") +
+        spacing = Sheet::tr(",  välimises reas üks varras");
+    ResultRow(S, Sheet::tr("Pragude vahekaugus   ") +
                      (V.CloseBars ? Format("sr,max = %.1fc + %.2fø/ρp,eff (7.11)", {3.4, 0.17})
                                   : Format("sr,max = %.1f(h − x) (7.14)", {1.3})) +
                      Format(":  c = %.1f mm", {V.CrackCover}) + spacing);
@@ -388,33 +406,38 @@ void PaintServiceFigures(TSheet &S, const TServiceability &V)
 
 void PaintService(TSheet &S, const TRistLoige &RL, const TResultLines &Lines)
 {
-    S.Heading(Utf8("5. Kasutuspiirseisund"));
+    S.Heading(Sheet::tr("5. Kasutuspiirseisund"));
     const TServiceInputs &in = RL.Kasutus;
     std::vector<TQuantityRow> rows{
-        {"Karakteristlik paindemoment", "Mk", Format("%.2f", {in.Mk}), "kNm"},
-        {"Kvaasipüsiv paindemoment", "Mqp", Format("%.2f", {in.Mqp}), "kNm"},
-        {"Roometegur", "φ", Format("%.1f", {in.Phi}), ""},
-        {"Täitematerjali suurim tera", "dg", Mm(in.dg), "mm"}};
+        {QT_TRANSLATE_NOOP("Sheet", "Karakteristlik paindemoment"), "Mk", Format("%.2f", {in.Mk}),
+         "kNm"},
+        {QT_TRANSLATE_NOOP("Sheet", "Kvaasipüsiv paindemoment"), "Mqp", Format("%.2f", {in.Mqp}),
+         "kNm"},
+        {QT_TRANSLATE_NOOP("Sheet", "Roometegur"), "φ", Format("%.1f", {in.Phi}), ""},
+        {QT_TRANSLATE_NOOP("Sheet", "Täitematerjali suurim tera"), "dg", Mm(in.dg), "mm"}};
     // The moduli only from a check that was made: a zero would read as a figure.
     if (const TServiceability s = ServiceabilityOf(RL); s.Valid) {
-        rows.push_back({"Betooni elastsusmoodul", "Ecm", Format("%.1f", {s.Ecm}), "GPa"});
-        rows.push_back(
-            {"Efektiivne elastsusmoodul (roomega)", "Ec,eff", Format("%.1f", {s.EcEff}), "GPa"});
+        rows.push_back({QT_TRANSLATE_NOOP("Sheet", "Betooni elastsusmoodul"), "Ecm",
+                        Format("%.1f", {s.Ecm}), "GPa"});
+        rows.push_back({QT_TRANSLATE_NOOP("Sheet", "Efektiivne elastsusmoodul (roomega)"), "Ec,eff",
+                        Format("%.1f", {s.EcEff}), "GPa"});
     }
     QuantityRows(S, rows);
     const auto exposure = static_cast<size_t>(in.Exposure);
-    ChoiceRow(S, "Keskkonnaklass",
+    ChoiceRow(S, QT_TRANSLATE_NOOP("Sheet", "Keskkonnaklass"),
               Utf8(exposure < ExposureNames.size() ? ExposureNames[exposure] : "?"));
-    ChoiceRow(S, "Projekteeritud kasutusiga", Format("%d aastat", {in.DesignLife}));
-    QuantityRows(S, {{"Kaitsekihi hälve", "Δcdev", Mm(in.CoverDev), "mm"}});
+    ChoiceRow(S, QT_TRANSLATE_NOOP("Sheet", "Projekteeritud kasutusiga"),
+              Format(Sheet::tr("%d aastat"), {in.DesignLife}));
+    QuantityRows(
+        S, {{QT_TRANSLATE_NOOP("Sheet", "Kaitsekihi hälve"), "Δcdev", Mm(in.CoverDev), "mm"}});
     const int structural = StructuralClass(in.Exposure, RL.BetKlass.fck, in.DesignLife);
-    ChoiceRow(S, "Konstruktsiooniklass", Format("S%d", {structural}));
+    ChoiceRow(S, QT_TRANSLATE_NOOP("Sheet", "Konstruktsiooniklass"), Format("S%d", {structural}));
     if (const double cmin = MinCoverDurability(in.Exposure, structural); std::isfinite(cmin))
-        QuantityRows(S, {{"Kaitsekihi miinimum keskkonnatingimustest", "cmin,dur",
-                          Format("%.0f", {cmin}), "mm"}});
+        QuantityRows(S, {{QT_TRANSLATE_NOOP("Sheet", "Kaitsekihi miinimum keskkonnatingimustest"),
+                          "cmin,dur", Format("%.0f", {cmin}), "mm"}});
     S.Space(2);
     if (!Lines.ServiceShown) {
-        NoCheckRow(S, RL, Lines, "Kasutuspiirseisundit");
+        NoCheckRow(S, RL, Lines, QT_TRANSLATE_NOOP("Sheet", "Kasutuspiirseisundit"));
         return;
     }
     ResultRow(S, Lines.Gap, Lines.GapShort);
@@ -429,20 +452,24 @@ void PaintService(TSheet &S, const TRistLoige &RL, const TResultLines &Lines)
 
 void PaintShear(TSheet &S, const TRistLoige &RL, const TResultLines &Lines)
 {
-    S.Heading(Utf8("6. Põikjõud"));
+    S.Heading(Sheet::tr("6. Põikjõud"));
     const TShearInputs &in = RL.Nihe;
     const double legs = in.Legs; // a count, written whole while it is whole
-    QuantityRows(S, {{"Arvutuslik põikjõud", "Vsd", Format("%.2f", {in.Vsd}), "kN"}});
-    ChoiceRow(S, "Rangide klass", RL.RArmKlass.Name);
+    QuantityRows(S, {{QT_TRANSLATE_NOOP("Sheet", "Arvutuslik põikjõud"), "Vsd",
+                      Format("%.2f", {in.Vsd}), "kN"}});
+    ChoiceRow(S, QT_TRANSLATE_NOOP("Sheet", "Rangide klass"), RL.RArmKlass.Name);
     QuantityRows(
-        S, {{"Rangide voolavuspiir", "fyk", Format("%.1f", {RL.RArmKlass.fyk}), "MPa"},
-            {"Rangide arvutuslik voolavuspiir", "fywd", Format("%.2f", {RL.RArmKlass.fyd}), "MPa"},
-            {"Rangide läbimõõt", "ø", Format("%d", {in.LinkD}), "mm"},
-            {"Harude arv", "n", FormatFloat(legs, legs == std::round(legs) ? 0 : 2), ""},
-            {"Rangide samm", "s", Mm(in.s), "mm"}});
+        S, {{QT_TRANSLATE_NOOP("Sheet", "Rangide voolavuspiir"), "fyk",
+             Format("%.1f", {RL.RArmKlass.fyk}), "MPa"},
+            {QT_TRANSLATE_NOOP("Sheet", "Rangide arvutuslik voolavuspiir"), "fywd",
+             Format("%.2f", {RL.RArmKlass.fyd}), "MPa"},
+            {QT_TRANSLATE_NOOP("Sheet", "Rangide läbimõõt"), "ø", Format("%d", {in.LinkD}), "mm"},
+            {QT_TRANSLATE_NOOP("Sheet", "Harude arv"), "n",
+             FormatFloat(legs, legs == std::round(legs) ? 0 : 2), ""},
+            {QT_TRANSLATE_NOOP("Sheet", "Rangide samm"), "s", Mm(in.s), "mm"}});
     S.Space(2);
     if (!Lines.ShearShown) {
-        NoCheckRow(S, RL, Lines, "Põikjõudu");
+        NoCheckRow(S, RL, Lines, QT_TRANSLATE_NOOP("Sheet", "Põikjõudu"));
         return;
     }
     ResultRow(S, Lines.ShearConcrete); // never short: it says whether links are needed
@@ -452,11 +479,13 @@ void PaintShear(TSheet &S, const TRistLoige &RL, const TResultLines &Lines)
 
 void PaintMember(TSheet &S, const TRistLoige &RL, const TResultLines &Lines)
 {
-    S.Heading(Utf8("7. Ava ja detailid"));
+    S.Heading(Sheet::tr("7. Ava ja detailid"));
     const TMemberInputs &in = RL.Ava;
-    QuantityRows(S, {{"Ava arvutuslik pikkus", "leff", Format("%.2f", {in.Span}), "m"}});
-    ChoiceRow(S, "Toetusskeem", SupportText(in.Support));
-    ChoiceRow(S, "Vaheseinad, mida suur läbipaine kahjustab", Utf8(in.Partitions ? "jah" : "ei"));
+    QuantityRows(S, {{QT_TRANSLATE_NOOP("Sheet", "Ava arvutuslik pikkus"), "leff",
+                      Format("%.2f", {in.Span}), "m"}});
+    ChoiceRow(S, QT_TRANSLATE_NOOP("Sheet", "Toetusskeem"), SupportText(in.Support));
+    ChoiceRow(S, QT_TRANSLATE_NOOP("Sheet", "Vaheseinad, mida suur läbipaine kahjustab"),
+              in.Partitions ? Sheet::tr("jah") : Sheet::tr("ei"));
     S.Space(2);
     if (RL.Fault != TDesignFault::None) { // the notice in place of every line
         NoticeRow(S, Lines.Tension);
@@ -469,11 +498,13 @@ void PaintMember(TSheet &S, const TRistLoige &RL, const TResultLines &Lines)
         const QString &Line;
         std::optional<bool> Short;
         const char *Check;
-    } checks[] = {{Lines.SpanDepthShown, Lines.SpanDepth, Lines.SpanDepthShort, "Läbipainet"},
+    } checks[] = {{Lines.SpanDepthShown, Lines.SpanDepth, Lines.SpanDepthShort,
+                   QT_TRANSLATE_NOOP("Sheet", "Läbipainet")},
                   // required lengths, not a check of something chosen: no verdict
-                  {Lines.AnchorageShown, Lines.Anchorage, std::nullopt, "Ankurduspikkust"},
+                  {Lines.AnchorageShown, Lines.Anchorage, std::nullopt,
+                   QT_TRANSLATE_NOOP("Sheet", "Ankurduspikkust")},
                   {Lines.FlangeShearShown, Lines.FlangeShear, Lines.FlangeShearShort,
-                   "Plaadi ja ribi vahelist nihet"}};
+                   QT_TRANSLATE_NOOP("Sheet", "Plaadi ja ribi vahelist nihet")}};
     for (const auto &check : checks) {
         if (&check.Line == &Lines.FlangeShear && !ribbed)
             continue;
@@ -498,7 +529,7 @@ void PaintDrawing(TSheet &S, TRistLoige &RL, double FooterTop)
         SheetScale(RL.ExtWidth, RL.ExtHeight, S.WidthMm(), frameHeight * 25.4 / S.Dpi);
     if (!(scale > 0))
         return;
-    S.Heading(Utf8("4. Ristlõige"));
+    S.Heading(Sheet::tr("4. Ristlõige"));
     S.Space(1);
     const double perMetre = S.Du(1000 / scale); // device units per m of the section
     const int w = int(std::lround(perMetre * RL.ExtWidth / Fill));
@@ -514,12 +545,12 @@ void PaintDrawing(TSheet &S, TRistLoige &RL, double FooterTop)
     S.Y += h + S.Du(1);
     const QString ratio =
         scale == std::round(scale) ? QString::number(scale, 'f', 0) : FormatFloat(scale, 1);
-    S.Row({{0, S.WidthMm(), Utf8("mõõtkava 1:") + ratio, TAlign::Centre}});
+    S.Row({{0, S.WidthMm(), Sheet::tr("mõõtkava 1:") + ratio, TAlign::Centre}});
     if (RL.Fault == TDesignFault::None) // what the colours show once there is a design
         S.Row({{0, S.WidthMm(),
-                Utf8("hall – survetsoon, kriipspunktjoon – neutraaltelg, punane – "
-                     "tõmbearmatuur, sinine – survearmatuur") +
-                    Utf8(CoversOf(RL).Valid ? ", roheline – rangid" : ""),
+                Sheet::tr("hall – survetsoon, kriipspunktjoon – neutraaltelg, punane – "
+                          "tõmbearmatuur, sinine – survearmatuur") +
+                    (CoversOf(RL).Valid ? Sheet::tr(", roheline – rangid") : QString()),
                 TAlign::Centre}},
               NotePt);
 }
@@ -539,7 +570,8 @@ double PaintFooter(TSheet &S, const QString &Method, int Page)
     S.Rule();
     S.Space(1.5);
     S.Row({{0, w - number - 2, Method},
-           {w - number, number, Utf8("Leht %1/%2").arg(Page + 1).arg(SheetPages), TAlign::Right}},
+           {w - number, number, Sheet::tr("Leht %1/%2").arg(Page + 1).arg(SheetPages),
+            TAlign::Right}},
           NotePt);
     S.Y = y;
     return top;
@@ -547,27 +579,31 @@ double PaintFooter(TSheet &S, const QString &Method, int Page)
 
 QString BendingMethod()
 {
-    return Utf8("Arvutusmeetod: ristkülikuline pingeplokk, λ = ") + FormatFloat(0.8, 1) +
+    return Sheet::tr("Arvutusmeetod: ristkülikuline pingeplokk, λ = ") + FormatFloat(0.8, 1) +
            Utf8(", η = 1, εcu3 = ") + FormatFloat(0.0035, 4) +
-           Utf8("; arvutatud programmiga Kordal.");
+           Sheet::tr("; arvutatud programmiga Kordal.");
 }
 
 QString ServiceShearMethod()
 {
-    return Utf8("Arvutusmeetod: pragunenud elastne ristlõige; vertikaalsed rangid, 1 ≤ cotθ ≤ ") +
-           FormatFloat(2.5, 1) + Utf8("; arvutatud programmiga Kordal.");
+    return Sheet::tr(
+               "Arvutusmeetod: pragunenud elastne ristlõige; vertikaalsed rangid, 1 ≤ cotθ ≤ ") +
+           FormatFloat(2.5, 1) + Sheet::tr("; arvutatud programmiga Kordal.");
 }
 
 QString MemberMethod()
 {
     // A word joiner after each slash and no-break spaces: a line never breaks
-    // inside "leff/d", "p 7.4.2" or "7 m".
-    return Utf8("Arvutusmeetod: leff/\u2060d p\u00a07.4.2, K tabelist 7.4N, "
-                "310/\u2060σs (7.17), tegurid ") +
+    // inside "leff/d", "p 7.4.2" or "7 m". A literal ends after an escape that a hex digit
+    // follows: lupdate would read the digit into the escape.
+    return Sheet::tr("Arvutusmeetod: leff/\u2060"
+                     "d p\u00a0"
+                     "7.4.2, K tabelist 7.4N, 310/\u2060σs (7.17), tegurid ") +
            FormatFloat(0.8, 1) +
-           Utf8(" (b/\u2060bw > 3) ja 7/\u2060leff (leff > 7\u00a0m, vaheseinad); sirged vardad "
-                "arvutuspingel, α1…α5 = 1, α6 = ") +
-           FormatFloat(1.5, 1) + Utf8(", η1 asendi järgi; arvutatud programmiga Kordal.");
+           Sheet::tr(" (b/\u2060"
+                     "bw > 3) ja 7/\u2060leff (leff > 7\u00a0m, vaheseinad); sirged "
+                     "vardad arvutuspingel, α1…α5 = 1, α6 = ") +
+           FormatFloat(1.5, 1) + Sheet::tr(", η1 asendi järgi; arvutatud programmiga Kordal.");
 }
 
 // The design of the shape a section file shows, ready for the sheet.
@@ -651,7 +687,7 @@ QString WriteSheetPdf(const QString &Path, const TRistLoige &RL, const QString &
         writer.setPageMargins(QMarginsF());
         writer.setCreator(QStringLiteral("Kordal"));
         writer.setTitle(
-            Utf8("Raudbetoonristlõike dimensioneerimine") +
+            Sheet::tr("Raudbetoonristlõike dimensioneerimine") +
             (FileName.isEmpty() ? QString() : Utf8(" – ") + QFileInfo(FileName).fileName()));
         QPainter painter;
         if (!painter.begin(&writer)) // the file is dropped uncommitted

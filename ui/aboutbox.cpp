@@ -69,9 +69,23 @@ void TAboutBox::FormCreate()
     ui->ProgramIcon->setPixmap(ProgramIcon().pixmap(32, 32));
     setWindowIcon(ProgramIcon());
     ui->PhysMem->setText(PhysMemText(TotalPhysicalMemory()));
+    FitTexts();
+}
+
+void TAboutBox::FitTexts()
+{
     for (QLabel *label : findChildren<QLabel *>())
         if (label != ui->ProgramIcon)
             label->adjustSize();
+}
+
+void TAboutBox::changeEvent(QEvent *Event)
+{
+    QDialog::changeEvent(Event);
+    if (Event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        FitTexts();
+    }
 }
 
 void TAboutBox::showEvent(QShowEvent *Event)

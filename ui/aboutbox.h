@@ -25,9 +25,11 @@ public:
 
 protected:
     void showEvent(QShowEvent *Event) override;
+    void changeEvent(QEvent *Event) override; // the texts again in a new language
 
 private:
     void FormCreate();
+    void FitTexts();
 
     std::unique_ptr<Ui::TAboutBox> ui;
 };

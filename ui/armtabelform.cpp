@@ -115,7 +115,7 @@ void TArmTabelForm::FormCreate()
 
     QTableWidget *Grid = ui->ArmStringGrid;
     const QPalette &Pal = palette();
-    Grid->setItem(0, 0, FixedCell(QStringLiteral("D \\ Arv"), Pal));
+    Grid->setItem(0, 0, FixedCell(tr("D \\ Arv"), Pal));
     for (int j = 1; j < Grid->columnCount(); ++j)
         Grid->setItem(0, j, FixedCell(QString::number(j), Pal));
     for (int r = 1; r < Grid->rowCount(); ++r)

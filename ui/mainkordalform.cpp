@@ -12,6 +12,7 @@
 #include "ristloige.h"
 #include "rplristloige.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QLabel>
 #include <QLayout>
@@ -73,9 +74,7 @@ void TMainKordalForm::FormCreate()
     // The frame: fixed client area, the program's icon, every static text whole.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setWindowIcon(ProgramIcon());
-    for (QLabel *label : ui->GroupBox1->findChildren<QLabel *>())
-        if (label != ui->RistLImage)
-            label->adjustSize();
+    FitStaticTexts();
     FBaseTitle = windowTitle();
     createMenuConnections();
     createFileConnections();
@@ -100,8 +99,23 @@ void TMainKordalForm::FormCreate()
         move(screen->availableGeometry().center() - rect().center());
 }
 
+void TMainKordalForm::FitStaticTexts()
+{
+    for (QLabel *label : ui->GroupBox1->findChildren<QLabel *>())
+        if (label != ui->RistLImage)
+            label->adjustSize();
+}
+
 void TMainKordalForm::createMenuConnections()
 {
+    auto *languages = new QActionGroup(this); // exclusive
+    for (QAction *item : {ui->EestiItem, ui->EnglishItem})
+        languages->addAction(item);
+    (CurrentLanguage() == TLanguage::English ? ui->EnglishItem : ui->EestiItem)->setChecked(true);
+    connect(ui->EestiItem, &QAction::triggered, this,
+            [this] { LanguageItemClick(TLanguage::Estonian); });
+    connect(ui->EnglishItem, &QAction::triggered, this,
+            [this] { LanguageItemClick(TLanguage::English); });
     connect(ui->ExitItem, &QAction::triggered, this, &TMainKordalForm::ExitItemClick);
     connect(ui->AboutKordalItem, &QAction::triggered, this, &TMainKordalForm::AboutTarmelItemClick);
     connect(ui->AsValikButton, &QPushButton::clicked, this, &TMainKordalForm::AsValikButtonClick);
@@ -124,6 +138,40 @@ void TMainKordalForm::FillClassComboBoxes()
     for (TSupport support :
          {TSupport::Simple, TSupport::EndSpan, TSupport::InteriorSpan, TSupport::Cantilever})
         ui->SkeemComboBox->addItem(SupportText(support));
+}
+
+// Language ----------------------------------------------------------------------------------
+
+// The choice is saved for the next start. Qt's LanguageChange reaches every window later.
+void TMainKordalForm::LanguageItemClick(TLanguage Language)
+{
+    if (!UseLanguage(Language)) {
+        ui->EestiItem->setChecked(true);
+        return;
+    }
+    SaveLanguage(Language);
+}
+
+void TMainKordalForm::changeEvent(QEvent *Event)
+{
+    QMainWindow::changeEvent(Event);
+    if (Event->type() == QEvent::LanguageChange && RL)
+        Retranslate();
+}
+
+void TMainKordalForm::Retranslate()
+{
+    ui->retranslateUi(this);
+    (CurrentLanguage() == TLanguage::English ? ui->EnglishItem : ui->EestiItem)->setChecked(true);
+    FitStaticTexts();
+    FBaseTitle = windowTitle();
+    // The support schemes' names: the only entries in words of the lists filled here.
+    for (int k = 0; k < ui->SkeemComboBox->count(); ++k)
+        ui->SkeemComboBox->setItemText(k, SupportText(static_cast<TSupport>(k)));
+    SetBetValues();
+    SetYValues();
+    SetAValues();
+    SetResults(); // the result lines and the title
 }
 
 // Menu and buttons --------------------------------------------------------------------------

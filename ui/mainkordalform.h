@@ -11,11 +11,16 @@
 // group's Set...Values, SetResults). A shape switch replaces RL by a section of the other
 // shape filled from that shape's stored section; a switch by the tabs saves RL first.
 //
+// The language menu takes effect at once: on Qt's LanguageChange the window takes its texts
+// from the form again and writes every value and result line anew (Retranslate); the fields
+// keep what they hold, numbers being written alike in both languages.
+//
 // The layout is mainkordalform.ui; start-up and display are in mainkordalform.cpp, the
 // handlers of the input fields, class boxes and shape switch in mainkordalform_input.cpp.
 #pragma once
 
 #include "drawingrecord.h"
+#include "language.h"
 #include "sectionfile.h"
 
 #include <QImage>
@@ -63,6 +68,7 @@ protected:
     void showEvent(QShowEvent *Event) override;
     void closeEvent(QCloseEvent *Event) override;
     bool eventFilter(QObject *Watched, QEvent *Event) override;
+    void changeEvent(QEvent *Event) override;
 
 private:
     // Start-up, in order.
@@ -70,6 +76,9 @@ private:
     void createMenuConnections();
     void createInputConnections(); // mainkordalform_input.cpp
     void FillClassComboBoxes();
+    void FitStaticTexts(); // the captions of the form, each as wide as its text
+    void Retranslate();
+    void LanguageItemClick(TLanguage Language);
 
     // The document (mainkordalform_file.cpp).
     void createFileConnections();

@@ -21,11 +21,6 @@
 
 #include <algorithm>
 
-namespace
-{
-const char *const FileFilter = "Kordal ristlõiked (*.kordal)";
-}
-
 void TMainKordalForm::createFileConnections()
 {
     connect(ui->OpenItem, &QAction::triggered, this, &TMainKordalForm::OpenItemClick);
@@ -61,13 +56,12 @@ bool TMainKordalForm::MayDropChanges()
     CommitEditing();
     if (FFileName.isEmpty() || !isWindowModified())
         return true;
-    QMessageBox box(
-        QMessageBox::Question, QString::fromUtf8("Salvestamata muudatused"),
-        QString::fromUtf8("Salvesta muudatused faili %1?").arg(QFileInfo(FFileName).fileName()),
-        QMessageBox::NoButton, this);
-    QPushButton *save = box.addButton(QString::fromUtf8("Salvesta"), QMessageBox::AcceptRole);
-    box.addButton(QString::fromUtf8("Ära salvesta"), QMessageBox::DestructiveRole);
-    QPushButton *cancel = box.addButton(QString::fromUtf8("Loobu"), QMessageBox::RejectRole);
+    QMessageBox box(QMessageBox::Question, tr("Salvestamata muudatused"),
+                    tr("Salvesta muudatused faili %1?").arg(QFileInfo(FFileName).fileName()),
+                    QMessageBox::NoButton, this);
+    QPushButton *save = box.addButton(tr("Salvesta"), QMessageBox::AcceptRole);
+    box.addButton(tr("Ära salvesta"), QMessageBox::DestructiveRole);
+    QPushButton *cancel = box.addButton(tr("Loobu"), QMessageBox::RejectRole);
     box.setDefaultButton(save);
     box.setEscapeButton(cancel);
     box.exec();
@@ -80,7 +74,7 @@ bool TMainKordalForm::OpenFile(const QString &Path)
 {
     const auto read = LoadSectionFile(Path);
     if (const QString *error = std::get_if<QString>(&read)) {
-        QMessageBox::warning(this, QString::fromUtf8("Hoiatus"), *error);
+        QMessageBox::warning(this, tr("Hoiatus"), *error);
         return false;
     }
     const auto &doc = std::get<TSectionDocument>(read);
@@ -98,7 +92,7 @@ bool TMainKordalForm::SaveTo(const QString &Path)
     CommitEditing();
     const TSectionDocument doc = CurrentDocument();
     if (const QString error = SaveSectionFile(Path, doc); !error.isEmpty()) {
-        QMessageBox::warning(this, QString::fromUtf8("Hoiatus"), error);
+        QMessageBox::warning(this, tr("Hoiatus"), error);
         return false;
     }
     FFileName = Path;
@@ -111,8 +105,9 @@ void TMainKordalForm::OpenItemClick()
 {
     if (!MayDropChanges())
         return;
-    const QString path = QFileDialog::getOpenFileName(
-        this, QString::fromUtf8("Ava"), QFileInfo(FFileName).path(), QString::fromUtf8(FileFilter));
+    const QString path =
+        QFileDialog::getOpenFileName(this, tr("Ava", "opening a file"), QFileInfo(FFileName).path(),
+                                     tr("Kordal ristlõiked (*.kordal)"));
     if (!path.isEmpty())
         OpenFile(path);
 }
@@ -129,9 +124,8 @@ void TMainKordalForm::SaveAsItemClick()
 {
     CommitEditing();
     QString path = QFileDialog::getSaveFileName(
-        this, QString::fromUtf8("Salvesta kui"),
-        FFileName.isEmpty() ? QStringLiteral("ristloige.kordal") : FFileName,
-        QString::fromUtf8(FileFilter));
+        this, tr("Salvesta kui"), FFileName.isEmpty() ? tr("ristloige.kordal") : FFileName,
+        tr("Kordal ristlõiked (*.kordal)"));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
@@ -145,17 +139,17 @@ void TMainKordalForm::ExportPdfItemClick()
     CommitEditing();
     const QFileInfo file(FFileName);
     QString path = QFileDialog::getSaveFileName(
-        this, QString::fromUtf8("Ekspordi PDF"),
-        FFileName.isEmpty() ? QStringLiteral("ristloige.pdf")
+        this, tr("Ekspordi PDF"),
+        FFileName.isEmpty() ? tr("ristloige.pdf")
                             : file.dir().filePath(file.completeBaseName() + QStringLiteral(".pdf")),
-        QString::fromUtf8("PDF-failid (*.pdf)"));
+        tr("PDF-failid (*.pdf)"));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".pdf");
     const QString error = WriteSheetPdf(path, *RL, file.fileName(), QDateTime::currentDateTime());
     if (!error.isEmpty())
-        QMessageBox::warning(this, QString::fromUtf8("Hoiatus"), error);
+        QMessageBox::warning(this, tr("Hoiatus"), error);
 }
 
 void TMainKordalForm::PrintItemClick()
@@ -169,8 +163,7 @@ void TMainKordalForm::PrintItemClick()
         return;
     QPainter painter;
     if (!painter.begin(&printer)) {
-        QMessageBox::warning(this, QString::fromUtf8("Hoiatus"),
-                             QString::fromUtf8("Printerisse ei saa kirjutada."));
+        QMessageBox::warning(this, tr("Hoiatus"), tr("Printerisse ei saa kirjutada."));
         return;
     }
     // The pages the dialog asked for (all when no range was given), each on a sheet of its own.
@@ -179,8 +172,7 @@ void TMainKordalForm::PrintItemClick()
     const QDateTime when = QDateTime::currentDateTime();
     for (int page = first; page <= last; ++page) {
         if (page > first && !printer.newPage()) {
-            QMessageBox::warning(this, QString::fromUtf8("Hoiatus"),
-                                 QString::fromUtf8("Printerisse ei saa kirjutada."));
+            QMessageBox::warning(this, tr("Hoiatus"), tr("Printerisse ei saa kirjutada."));
             return;
         }
         PaintSheet(painter, page - 1, printer.pageLayout().paintRectPixels(printer.resolution()),

@@ -370,7 +370,8 @@ void TMainKordalForm::CommitEditing()
 
 void TMainKordalForm::ShowInputWarning(const QString &Message)
 {
-    QMessageBox box(QMessageBox::Warning, QString::fromUtf8("Hoiatus"), Message, QMessageBox::Ok,
+    // Qualified: lupdate loses the class of the functions in this file.
+    QMessageBox box(QMessageBox::Warning, TMainKordalForm::tr("Hoiatus"), Message, QMessageBox::Ok,
                     this);
     box.exec();
     // Back to the window, where the rejected field waits; not every desktop does it.

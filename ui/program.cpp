@@ -2,11 +2,13 @@
 
 #include "aboutbox.h"
 #include "classes.h"
+#include "language.h"
 #include "mainkordalform.h"
 #include "report.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QTextStream>
 
 #include <string_view>
@@ -25,6 +27,24 @@ bool WithoutWindow(int Argc, char **Argv)
     }
     return false;
 }
+
+// The value of --lang VALUE or --lang=VALUE, empty without one. Read before the command line
+// is parsed: its help and errors are in that language.
+QString LangArgument(const QStringList &Args)
+{
+    for (qsizetype i = 1; i < Args.size(); ++i) {
+        if (Args[i] == QLatin1String("--lang") && i + 1 < Args.size())
+            return Args[i + 1];
+        if (Args[i].startsWith(QLatin1String("--lang=")))
+            return Args[i].mid(7);
+    }
+    return {};
+}
+
+// The texts of the command line, in the catalogue's context "Program".
+struct Program {
+    Q_DECLARE_TR_FUNCTIONS(Program)
+};
 } // namespace
 
 int RunKordal(int &Argc, char **Argv, const std::function<void(TAboutBox &)> &BeforeLoop)
@@ -39,19 +59,26 @@ int RunKordal(int &Argc, char **Argv, const std::function<void(TAboutBox &)> &Be
     }
     TClassesScope classes;
     QApplication application(Argc, Argv);
+    // --lang for this run only; the window's choice is saved by the window.
+    UseLanguage(DecideLanguage(LangArgument(QApplication::arguments()), SavedLanguage()));
     // The program's title for the desktop (task bar, window class). Not the display name:
     // Qt would append that to every window's caption.
-    QApplication::setApplicationName(
-        QString::fromUtf8("Raudbetoonristlõigete dimensioneerimine (EC2)"));
+    QApplication::setApplicationName(Program::tr("Raudbetoonristlõigete dimensioneerimine (EC2)"));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromUtf8(
+    parser.setApplicationDescription(Program::tr(
         "Raudbetoonristlõike dimensioneerimine, EVS-EN 1992-1-1:2007. Ilma valikuteta avab "
         "akna, FILE-ga selle ristlõike faili."));
     const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption lang(
+        QStringLiteral("lang"),
+        Program::tr("Kasutajaliidese ja arvutuslehtede keel selleks käivituseks: et (eesti) või en "
+                    "(inglise). Ilma selleta akna menüüs Keel valitud keel, muidu eesti."),
+        QStringLiteral("et|en"));
+    parser.addOption(lang);
     const QCommandLineOption pdf(
         QStringLiteral("pdf"),
-        QString::fromUtf8(
+        Program::tr(
             "Kirjutab FILE-de arvutuslehed (PDF) akent avamata. Ühe faili leht failiks OUT või, "
             "kui OUT on kaust või lõpeb märgiga /, sinna nimega FILE.pdf. Mitu faili kausta OUT "
             "(puudumisel luuakse), igaüks nimega FILE.pdf; olemasolev fail OUT neid ei võta. "
@@ -60,16 +87,17 @@ int RunKordal(int &Argc, char **Argv, const std::function<void(TAboutBox &)> &Be
         QStringLiteral("OUT"));
     parser.addOption(pdf);
     parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QString::fromUtf8("Kordal ristlõike fail (.kordal)."),
+                                 Program::tr("Kordal ristlõike fail (.kordal)."),
                                  QStringLiteral("[FILE...]"));
     QTextStream err(stderr);
     const QStringList files =
         parser.parse(QApplication::arguments()) ? parser.positionalArguments() : QStringList();
-    if (!parser.errorText().isEmpty() || (!parser.isSet(pdf) && files.size() > 1) ||
+    QString error = parser.errorText();
+    if (error.isEmpty() && parser.isSet(lang) && !LanguageOf(parser.value(lang)))
+        error = Program::tr("Tundmatu keel %1: et või en.").arg(parser.value(lang));
+    if (!error.isEmpty() || (!parser.isSet(pdf) && files.size() > 1) ||
         (parser.isSet(pdf) && files.isEmpty())) {
-        err << (parser.errorText().isEmpty() ? QString::fromUtf8("Vigased argumendid.")
-                                             : parser.errorText())
-            << "\n"
+        err << (error.isEmpty() ? Program::tr("Vigased argumendid.") : error) << "\n"
             << parser.helpText();
         return 2;
     }

@@ -3,6 +3,8 @@
 
 #include "numformat.h"
 
+#include <QRegularExpression>
+
 // Expected texts are written with a full stop between digits; the window writes the user's
 // separator there ("As = 36.48" becomes "As = 36,48"), and "As,min" keeps its comma.
 inline QString Localized(const QString &Text)
@@ -13,3 +15,11 @@ inline QString Localized(const QString &Text)
             text.replace(i, 1, DecimalSeparator());
     return text;
 }
+
+// A text still Estonian: an Estonian letter, or a word of the program's Estonian texts.
+inline const QRegularExpression
+    Estonian(QString::fromUtf8(
+                 "[õäöüšž]|\\b(ja|ei|on|ava|pole|vaja|rida|aastat|keel|valik|leht)\\b|armatuur|"
+                 "betoon|arvutus|ristl|kaitse|plaadi|ribi|rangi|pinge|prag|nihke|kandev|"
+                 "valitud|vajalik|tala|konsool|piisa|tulemus"),
+             QRegularExpression::CaseInsensitiveOption);

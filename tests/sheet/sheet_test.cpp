@@ -31,6 +31,26 @@ QRect Red(const QImage &Image)
                 red |= QRect(x, y, 1, 1);
     return red;
 }
+// Every page's words within the margins of A4 (595 x 842 pt), none on another.
+void WordsApart(const QString &Pdf)
+{
+    static const QRegularExpression word(
+        "xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\"");
+    const QStringList pages = PdfText(Pdf, "-bbox").split("<page ").mid(1);
+    QCOMPARE(pages.size(), SheetPages);
+    for (const QString &page : pages) {
+        QList<QRectF> words;
+        for (const auto &m : word.globalMatch(page))
+            words << QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                            QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
+        QVERIFY(words.size() > 40);
+        for (qsizetype i = 0; i < words.size(); ++i) {
+            QVERIFY2(QRectF(56, 42, 497, 767).contains(words[i]), qPrintable(Pdf));
+            for (qsizetype j = 0; j < i; ++j)
+                QVERIFY(!words[i].adjusted(.3, .3, -.3, -.3).intersects(words[j]));
+        }
+    }
+}
 } // namespace
 
 class TSheetTest : public QObject
@@ -110,8 +130,6 @@ void TSheetTest::sheets()
          "-Ecm"},
         {false, -1, 0.25, 550, 1, 0, 0,
          "a' = 250.0 mm|kontrolli kaitsekihte|-cm2|mõõtkava 1:5|-survetsoon"}};
-    static const QRegularExpression word(
-        "xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\"");
     const QDateTime when(QDate(2024, 5, 6), QTime(7, 8));
     QTemporaryDir dir;
     const QString pdf = dir.filePath("sheet.pdf");
@@ -134,20 +152,7 @@ void TSheetTest::sheets()
             e = Localized(e.mid(absent)).simplified();
             QVERIFY2(text.contains(e) != absent, qPrintable(e + "\n" + text));
         }
-        const QStringList pages = PdfText(pdf, "-bbox").split("<page ").mid(1);
-        QCOMPARE(pages.size(), SheetPages);
-        for (const QString &page : pages) {
-            QList<QRectF> words; // within the margins of A4 (595 x 842 pt), none on another
-            for (const auto &m : word.globalMatch(page))
-                words << QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
-                                QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
-            QVERIFY(words.size() > 40);
-            for (qsizetype i = 0; i < words.size(); ++i) {
-                QVERIFY(QRectF(56, 42, 497, 767).contains(words[i]));
-                for (qsizetype j = 0; j < i; ++j)
-                    QVERIFY(!words[i].adjusted(.3, .3, -.3, -.3).intersects(words[j]));
-            }
-        }
+        WordsApart(pdf);
         if (!row.BarLength)
             continue;
         QImage image(2100, 2970, QImage::Format_RGB32);
@@ -162,8 +167,8 @@ void TSheetTest::sheets()
     }
 }
 
-// After --pdf: the sheets written, and the start of each line on standard error; the
-// exit status is 1 with such lines. The files given stay as they were.
+// After --pdf (with --lang en, in English): the sheets written, words apart, and the start of
+// each line on standard error, the exit status 1 with such lines. The files stay as they were.
 void TSheetTest::commandLine()
 {
     const char *const rows[][3] = {
@@ -172,7 +177,8 @@ void TSheetTest::commandLine()
         {"one.pdf good.kordal", "one.pdf", ""},
         {"keep.pdf good.kordal broken.kordal", "", "good.kordal: keep.pdf: not a folder|broken"},
         {"o good.kordal o/../good.kordal", "o/good.pdf", "good.kordal: o/good.pdf: not"},
-        {"/proc/k.pdf good.kordal", "", "good.kordal: k.pdf: "}};
+        {"/proc/k.pdf good.kordal", "", "good.kordal: k.pdf: "},
+        {"en.pdf good.kordal --lang en", "en.pdf", ""}};
     const std::pair<const char *, QByteArray> files[] = {
         {"good.kordal",
          WriteSectionDocument({true, InputsOf(TRistLoige()), InputsOf(TRPLRistLoige())})},
@@ -199,12 +205,16 @@ void TSheetTest::commandLine()
         for (qsizetype i = 0; i < std::min(said.size(), expected.size()); ++i)
             said[i].truncate(expected[i].size());
         QCOMPARE(said, expected);
-        QStringList pdfs; // the sheets written, each of the shape its file shows
+        QStringList pdfs; // the sheets written, each of the shape its file shows, in its language
+        const bool english = QString(arguments).endsWith("--lang en");
+        const char *shape = english ? "Ribbed slab section" : "Ribiplaatristlõige";
         for (QDirIterator it(dir.path(), {"*.pdf"}, QDir::Files, QDirIterator::Subdirectories);
              it.hasNext();)
-            if (const QString pdf = it.next(); !pdf.endsWith("/keep.pdf"))
-                pdfs << QDir(dir.path()).relativeFilePath(pdf) +
-                            (PdfText(pdf).contains("Ribiplaatristlõige") ? "" : " (wrong)");
+            if (const QString pdf = it.next(), text = PdfText(pdf); !pdf.endsWith("/keep.pdf")) {
+                const bool right = text.contains(shape) && text.contains(Estonian) != english;
+                pdfs << QDir(dir.path()).relativeFilePath(pdf) + (right ? "" : " (wrong)");
+                WordsApart(pdf);
+            }
         QCOMPARE(pdfs, QString(written).split('|', Qt::SkipEmptyParts));
         for (const auto &[name, bytes] : files) {
             QFile kept(dir.filePath(name));

@@ -1,8 +1,9 @@
 // The main window as a user meets it, one story at a time, with real key and mouse events,
 // and a randomised soak of it. Runs under a full-stop and a comma locale; expected numbers
-// are written with a full stop.
+// are written with a full stop. The stories are in Estonian but one, in English and back.
 #include "aboutbox.h"
 #include "classes.h"
+#include "language.h"
 #include "mainkordalform.h"
 #include "rplristloige.h"
 #include "support.h"
@@ -19,6 +20,7 @@
 #include <QRandomGenerator>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -111,6 +113,44 @@ class TWindowTest : public QObject
         QVERIFY(QTest::qWaitForWindowActive(FForm.get()));
         QTest::keyClick(FForm.get(), Key, Modifiers);
     }
+    // Nothing clipped, on a screen of 1366 x 768 with a title bar and a panel: every label as
+    // wide as its text, within its group and clear of the fields and lists beside it.
+    void NothingClipped() const
+    {
+        QVERIFY(FForm->width() <= 1340 && FForm->height() <= 700);
+        for (const QLabel *label : W("GroupBox1")->findChildren<QLabel *>()) {
+            if (!label->isVisible() || label->objectName() == "RistLImage")
+                continue;
+            QVERIFY2(label->width() >= label->sizeHint().width() &&
+                         label->parentWidget()->rect().contains(label->geometry()),
+                     qPrintable(label->objectName()));
+            for (const QWidget *field :
+                 label->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+                QVERIFY2(qobject_cast<const QLabel *>(field) || !field->isVisible() ||
+                             !field->geometry().intersects(label->geometry()),
+                         qPrintable(label->objectName() + " under " + field->objectName()));
+        }
+    }
+    // Every text a user reads (captions, titles, hints, lists, tabs, menus), after its object.
+    static QStringList AllTexts()
+    {
+        QStringList texts;
+        for (QWidget *window : QApplication::topLevelWidgets())
+            for (QObject *o : window->findChildren<QObject *>() + QObjectList{window}) {
+                QStringList own;
+                for (const char *p :
+                     {"text", "title", "windowTitle", "toolTip", "statusTip", "accessibleName"})
+                    own << o->property(p).toString();
+                for (auto *list = qobject_cast<QComboBox *>(o);
+                     list && own.size() < 6 + list->count();)
+                    own << list->itemText(own.size() - 6);
+                for (auto *tabs = qobject_cast<QTabWidget *>(o);
+                     tabs && own.size() < 6 + tabs->count();)
+                    own << tabs->tabText(own.size() - 6);
+                texts << o->objectName() + ": " + own.join(" | ");
+            }
+        return texts;
+    }
     void ClickTab(int Index)
     {
         QTabBar *bar = W<QTabWidget>("RLPageControl")->tabBar();
@@ -149,6 +189,8 @@ private slots:
     }
     void cleanup()
     {
+        UseLanguage(TLanguage::Estonian);
+        QSettings(QStringLiteral("Kordal"), QStringLiteral("Kordal")).clear();
         FForm.reset();
         FClasses.reset();
         QVERIFY2(Unexpected.isEmpty(), qPrintable(Unexpected.join(", ")));
@@ -160,6 +202,8 @@ private slots:
     void barRowsAndTheMember();
     void filesKeepTheWork();
     void aboutBoxAndExit();
+    void languageChoice();
+    void englishAtOnce();
     void randomUse();
 };
 
@@ -188,14 +232,7 @@ void TWindowTest::startsOnTheDefaultRectangle()
     QVERIFY(!Red("AstProvLabel") && !Red("AscProvLabel") && !Red("MRdLabel") && Red("VaheLabel") &&
             Red("PingeLabel") && !Red("PraguLabel") && !Red("VRdcLabel") && !Red("AswLabel") &&
             !Red("RangLabel"));
-    // Nothing clipped, on a screen of 1366 x 768 with a title bar and a panel: every label as
-    // wide as its text and within its group.
-    QVERIFY(FForm->width() <= 1340 && FForm->height() <= 700);
-    for (const QLabel *label : W("GroupBox1")->findChildren<QLabel *>())
-        QVERIFY2(!label->isVisible() || label->objectName() == "RistLImage" ||
-                     (label->width() >= label->sizeHint().width() &&
-                      label->parentWidget()->rect().contains(label->geometry())),
-                 qPrintable(label->objectName()));
+    NothingClipped();
     // A hint is a control's tooltip, status tip and accessible name; hovering shows it.
     QLineEdit *msd = Edit("MsdEdit");
     QTest::mouseMove(msd);
@@ -507,6 +544,44 @@ void TWindowTest::aboutBoxAndExit()
              Localized("1.5 MB3 MB3.1 MB0 MB"));
     W<QAction>("ExitItem")->trigger();
     QVERIFY(!FForm->isVisible());
+}
+
+void TWindowTest::languageChoice()
+{
+    // The command line's choice, else the saved one, else Estonian, whatever the locale.
+    const char *const rows[][4] = {{"nothing given", "", "", "et"},
+                                   {"saved", "", "en", "en"},
+                                   {"saved nonsense", "", "EN", "et"},
+                                   {"--lang over saved", "et", "en", "et"},
+                                   {"unknown --lang", "fr", "en", "en"}};
+    for (const auto &[row, commandLine, saved, expected] : rows)
+        QVERIFY2(LanguageCode(DecideLanguage(commandLine, saved)) == expected, row);
+}
+
+void TWindowTest::englishAtOnce()
+{
+    // The menu's choice applies at once to the window and the About box, and is saved.
+    AboutBox = new TAboutBox(FForm.get());
+    ClickTab(1), ClickTab(0);                       // both pages' fields written
+    TypeInto(Edit("hEdit"), QStringLiteral("450")); // typed, not yet confirmed
+    const QStringList estonian = AllTexts();
+    auto english = [&] {
+        W<QAction>("EnglishItem")->trigger();
+        QTRY_VERIFY(FForm->windowTitle().startsWith("Design of reinforced concrete sections"));
+        for (const QString &text : AllTexts())
+            QVERIFY2(!text.section(": ", 1).contains(Estonian), qPrintable(text));
+        NothingClipped();
+    };
+    english();
+    QCOMPARE(QSettings("Kordal", "Kordal").value("language").toString(), QStringLiteral("en"));
+    // The fields keep what they hold, 450 typed and not confirmed: the figures are of 500 mm.
+    QCOMPARE(Texts({"hEdit", "AstLabel"}),
+             Localized("450|Required tension reinforcement   As = 36.48 cm2"));
+    // And back: every text as it was; then the ribbed slab in English.
+    W<QAction>("EestiItem")->trigger();
+    QTRY_COMPARE(AllTexts(), estonian);
+    ClickTab(1);
+    english();
 }
 
 // From fixed seeds: anything typed into any field, Enter and Tab, the page tabs, the section
