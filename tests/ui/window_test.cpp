@@ -369,7 +369,6 @@ void TWindowTest::barRowsAndTheMember()
     QTest::mouseClick(W("VaheseinadCheckBox"), Qt::LeftButton);
     Enter("AvaEdit", QStringLiteral("8"));
     QCOMPARE(RL().Ava, (TMemberInputs{8.0, TSupport::EndSpan, true}));
-    QVERIFY(Texts({"LdLabel"}).contains(Localized("(K = 1.3,")));
     // 100 years lift XC1 from S4 to S6: cmin,dur = 25 mm, the links need 25 + 10 = 35 mm, the
     // bars max(32, 25) + 10 = 42 (on its limit: passes); a >= 32 + 16 + max(42, 35 + 8) = 91.
     Enter("aEdit", QStringLiteral("90"));
