@@ -1,20 +1,14 @@
 #include "quietwrites.h"
+#include "resultlabel.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 
-void ShowText(QLabel *Label, const QString &Text)
+void ShowText(TResultLabel *Label, const QString &Text)
 {
-    if (Label->text() == Text && Label->minimumSize() == Label->maximumSize())
-        return;
-    Label->setText(Text);
-    const QSize size = Label->sizeHint();
-    // A fixed size makes the label's own geometry change no concern of any layout until the
-    // size itself changes.
-    if (Label->minimumSize() != size || Label->maximumSize() != size)
-        Label->setFixedSize(size);
+    Label->ShowText(Text);
 }
 
 void ShowText(QLineEdit *Edit, const QString &Text)
@@ -40,7 +34,7 @@ void ShowVisible(QWidget *Widget, bool Visible)
         Widget->setVisible(Visible);
 }
 
-void ShowLine(QLabel *Label, bool Visible, const QString &Text, bool Short)
+void ShowLine(TResultLabel *Label, bool Visible, const QString &Text, bool Short)
 {
     ShowVisible(Label, Visible);
     ShowText(Label, Text);

@@ -1,18 +1,28 @@
 // A label of the window's results and design values: a line of plain text that keeps its
-// laid-out glyphs (QStaticText) between paints. A plain QLabel lays its text out anew on
-// every paint and for every size it is asked; the window repaints these lines often and
-// changes only some of them, so each text is laid out once, when it changes.
+// laid-out glyphs between paints and, when its text changes, repaints only the glyphs that
+// changed. A plain QLabel lays its text out anew on every paint and for every size it is asked,
+// and repaints all of it for any change; a refresh changes a figure or two of most lines, and
+// painting glyphs is most of what a refresh costs.
 #pragma once
 
+#include <QGlyphRun>
 #include <QLabel>
-#include <QStaticText>
+#include <QList>
+#include <QRawFont>
+
+#include <utility>
 
 class TResultLabel : public QLabel
 {
     Q_OBJECT
 
 public:
-    using QLabel::QLabel;
+    explicit TResultLabel(QWidget *Parent = nullptr);
+
+    // Shows Text, the label's size fixed to the text's so that no layout around it is asked
+    // again while the size stays. Of the label only the glyphs that differ from those shown
+    // (another glyph, or the same one moved) are repainted.
+    void ShowText(const QString &Text);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -21,10 +31,30 @@ protected:
     void paintEvent(QPaintEvent *Event) override;
 
 private:
-    // The text laid out in the label's font, again only when either changed.
-    const QStaticText &Laid() const;
+    // The text laid out in the label's font, again only when either changed. A text whose
+    // every character the font has is one run of that font's glyphs, each glyph's ink within
+    // InkLeft before its place and InkRight after its advance; any other (a glyph from a
+    // fallback font) is laid out by QTextLayout and repainted whole.
+    struct TLaid {
+        QString Text;
+        QFont Font;
+        bool Valid = false;
+        bool Own = false;
+        QRawFont Raw;
+        QList<QGlyphRun> Runs; // positions from the text's top left
+        // When Own, Runs[0]'s glyphs, their places and advances.
+        QList<quint32> Glyphs;
+        QList<QPointF> Places, Advances;
+        qreal InkLeft = 0, InkRight = 0;
+        QSizeF Size;
+    };
+    const TLaid &Laid() const;
+    // Where the text's top left lies in the label.
+    QPointF Origin() const;
+    // The columns of the label where the glyphs of Before and After differ.
+    QRegion Changed(const TLaid &Before, const TLaid &After) const;
+    // The columns [left, right) that the ink of the Own glyph k of Laid may touch.
+    static std::pair<qreal, qreal> Ink(const TLaid &Laid, qsizetype k);
 
-    mutable QStaticText FLaid;
-    mutable QString FLaidText;
-    mutable QFont FLaidFont;
+    mutable TLaid FLaid;
 };

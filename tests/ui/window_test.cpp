@@ -5,6 +5,8 @@
 #include "classes.h"
 #include "language.h"
 #include "mainkordalform.h"
+#include "quietwrites.h"
+#include "resultlabel.h"
 #include "rplristloige.h"
 #include "support.h"
 
@@ -98,6 +100,21 @@ class TWindowTest : public QObject
                          ->property(qobject_cast<QComboBox *>(W(name)) ? "currentText" : "text")
                          .toString();
         return texts.join(QLatin1Char('|'));
+    }
+    // Every line as shown is the line drawn afresh: a repaint of only the glyphs that changed
+    // left no pixel of what was there before.
+    void LinesAsDrawn() const
+    {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        const QImage shown = FForm->screen()->grabWindow(FForm->winId()).toImage(),
+                     drawn = FForm->grab().toImage();
+        for (const TResultLabel *line : FForm->findChildren<TResultLabel *>()) {
+            const QRect at(line->mapTo(FForm.get(), QPoint()), line->size());
+            QVERIFY2(!line->isVisible() || shown.copy(at).convertToFormat(QImage::Format_RGB32) ==
+                                               drawn.copy(at).convertToFormat(QImage::Format_RGB32),
+                     qPrintable(line->objectName() + ": " + line->text()));
+        }
     }
     static bool Red(const QWidget *W) { return W->palette().color(QPalette::Window) == Qt::red; }
     bool Red(const char *Name) const { return Red(W(Name)); }
@@ -204,6 +221,7 @@ private slots:
     void aboutBoxAndExit();
     void languageChoice();
     void englishAtOnce();
+    void linesRepaintWhatChanged();
     void randomUse();
 };
 
@@ -583,6 +601,24 @@ void TWindowTest::englishAtOnce()
     english();
 }
 
+// A line's glyphs that stay where they were are not painted again; each text here, after the
+// one before it, leaves the window as it would be drawn afresh: figures of the same width, a
+// wider and a narrower figure shifting the rest, nothing, glyphs whose ink reaches past their
+// neighbours, a character the font lacks, each on the window's face and on red.
+void TWindowTest::linesRepaintWhatChanged()
+{
+    for (const char *name : {"AstLabel", "MRdLabel"})
+        for (bool shortfall : {false, true})
+            for (const char *text : {"As = 24.53 cm2 (x/d = 0.45)", "As = 36.48 cm2 (x/d = 0.46)",
+                                     "As = 136.48 cm2 (x/d = 0.46)", "As = 6.4 cm2 (x/d = 0.46)",
+                                     "", "ƒj = ƒ(ξ) ≤ 1.0; fff", "\u4e2d = 1", "As = 6.4 cm2"}) {
+                auto *line = W<TResultLabel>(name);
+                ShowShortfall(line, shortfall);
+                ShowText(line, QString::fromUtf8(text));
+                LinesAsDrawn();
+            }
+}
+
 // From fixed seeds: anything typed into any field, Enter and Tab, the page tabs, the section
 // menu, the class boxes and the bar dialogs, every box answered as it comes. After every
 // action no label or field may show a figure that is not a number, the section must match the
@@ -643,6 +679,8 @@ void TWindowTest::randomUse()
                 QVERIFY2(value[i] >= 0 && value[i] <= upper[i] * (1 + 1e-9),
                          qPrintable(at + QString::number(value[i])));
             QVERIFY2(!W<QLabel>("RistLImage")->pixmap().isNull(), qPrintable(at));
+            if (action % 25 == 0)
+                LinesAsDrawn();
         }
     }
 }
