@@ -323,7 +323,7 @@ void TMainKordalForm::SetResults()
         ShowText(ui->AscProvLabel, lines.CompressionBars);
         ShowShortfall(ui->AscProvLabel, lines.CompressionShort);
     }
-    const std::tuple<QLabel *, bool, QString, bool> checks[] = {
+    const std::tuple<TResultLabel *, bool, QString, bool> checks[] = {
         {ui->MRdLabel, lines.CapacityShown, lines.Capacity, lines.CapacityShort},
         {ui->VaheLabel, lines.ServiceShown, lines.Gap, lines.GapShort},
         {ui->PingeLabel, lines.ServiceShown, lines.Stress, lines.StressShort},
@@ -363,6 +363,11 @@ void TMainKordalForm::ImageCreate()
     if (drawing == FDrawn && !ui->RistLImage->pixmap().isNull())
         return;
     FDrawn = std::move(drawing);
+    // A picture of its own: the label's pixmap shares the last one, which painting on would
+    // first copy whole.
+    const qreal ratio = FImage.devicePixelRatio();
+    FImage = QImage(FImage.size(), FImage.format());
+    FImage.setDevicePixelRatio(ratio);
     FImage.fill(Qt::white);
     ImagePaint();
 }
