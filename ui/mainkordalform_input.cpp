@@ -3,7 +3,7 @@
 //
 // A field's text reaches RL only when the focus passes from the field to another control of
 // the window. The window losing activation (to the warning box, a menu, another program)
-// is no exit. Every accepted exit stores the value and refreshes everything.
+// is no exit. Every accepted exit stores the value; one that changed it refreshes the results.
 #include "mainkordalform.h"
 #include "ui_mainkordalform.h"
 
@@ -353,9 +353,13 @@ void TMainKordalForm::NumEditExit(int Field)
         edit->setText(exit.Text);
     if (exit.Warn)
         edit->setFocus(Qt::TabFocusReason);
+    // A field left with the value it had changes nothing the results follow from: only its
+    // text is written again, as the value is shown.
+    const bool changed = exit.Value / scale != *target;
     *target = exit.Value / scale;
     SetRLValues();
-    SetResults();
+    if (changed)
+        SetResults();
     if (exit.Warn)
         edit->selectAll(); // the previous value, ready to be typed over
 }
