@@ -47,20 +47,28 @@ void TCachedGroupBox::paintEvent(QPaintEvent *Event)
         strip.drawPixmap(QRect(0, 0, StripWidth, height()), FPicture,
                          QRectF(FCut * key.Ratio, 0, key.Ratio, height() * key.Ratio));
     }
-    // Each of the three parts the repaint reaches: the left from the picture's columns as they
-    // are, the middle from the strip, the right from the picture's shifted to follow it.
+    // Each rectangle of the repaint on its own, clipped to it, and the middle as copies of the
+    // strip side by side rather than a tiling: so every copy is a plain blit in this thread. Under
+    // a clip of several rectangles, or tiled, Qt's raster engine hands an area of more than about
+    // a hundred rows to its thread pool and waits for it, which costs more than the copy.
     QPainter painter(this);
-    const QRect part = Event->rect();
     const qreal r = key.Ratio;
-    const auto blit = [&](const QRect &Box, int From) {
+    const auto blit = [&](const QRect &Box, const QPixmap &From, int Shift) {
         if (!Box.isEmpty())
             painter.drawPixmap(
-                Box, FPicture,
-                QRectF((Box.left() + From) * r, Box.top() * r, Box.width() * r, Box.height() * r));
+                Box, From,
+                QRectF((Box.left() + Shift) * r, Box.top() * r, Box.width() * r, Box.height() * r));
     };
-    blit(part.intersected(QRect(0, 0, FCut, height())), 0);
-    const QRect middle = part.intersected(QRect(FCut, 0, FEnd - FCut, height()));
-    if (!middle.isEmpty())
-        painter.drawTiledPixmap(middle, FStrip, QPoint(0, middle.top()));
-    blit(part.intersected(QRect(FEnd, 0, width() - FEnd, height())), FCut + 1 - FEnd);
+    for (const QRect &part : Event->region()) {
+        painter.setClipRect(part);
+        // The left from the picture's columns as they are, the middle from the strip, the right
+        // from the picture's shifted to follow it.
+        blit(part.intersected(QRect(0, 0, FCut, height())), FPicture, 0);
+        const QRect middle = part.intersected(QRect(FCut, 0, FEnd - FCut, height()));
+        for (int x = middle.left(); x <= middle.right(); x += StripWidth)
+            blit(QRect(x, middle.top(), std::min(StripWidth, middle.right() + 1 - x),
+                       middle.height()),
+                 FStrip, -x);
+        blit(part.intersected(QRect(FEnd, 0, width() - FEnd, height())), FPicture, FCut + 1 - FEnd);
+    }
 }
