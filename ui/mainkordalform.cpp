@@ -4,9 +4,7 @@
 #include "aboutbox.h"
 #include "armtabelform.h"
 #include "classes.h"
-#include "drawingrecord.h"
 #include "numformat.h"
-#include "qtcanvas.h"
 #include "quietwrites.h"
 #include "resultlines.h"
 #include "ristloige.h"
@@ -17,7 +15,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QPalette>
-#include <QPixmap>
 #include <QScreen>
 #include <QShowEvent>
 
@@ -102,8 +99,7 @@ void TMainKordalForm::FormCreate()
 void TMainKordalForm::FitStaticTexts()
 {
     for (QLabel *label : ui->GroupBox1->findChildren<QLabel *>())
-        if (label != ui->RistLImage)
-            label->adjustSize();
+        label->adjustSize();
 }
 
 void TMainKordalForm::createMenuConnections()
@@ -350,33 +346,10 @@ void TMainKordalForm::SetResults()
 
 void TMainKordalForm::ImageCreate()
 {
-    // The picture keeps the size it is first made with, in the screen's device pixels so
-    // the section stays sharp on a high-density screen.
-    if (FImage.isNull()) {
-        const qreal ratio = devicePixelRatioF();
-        FImage = QImage(ui->RLScrollBox->maximumViewportSize() * ratio, QImage::Format_RGB32);
-        FImage.setDevicePixelRatio(ratio);
-    }
-    // The same calls give the same pixels: the picture is painted again only when they differ.
+    // The drawing keeps the size it is first made for, in the screen's device pixels.
+    if (FDrawingSize.isEmpty())
+        FDrawingSize = ui->RLScrollBox->maximumViewportSize() * devicePixelRatioF();
     TDrawingRecord drawing;
-    RL->Draw(drawing, FImage.width(), FImage.height());
-    if (drawing == FDrawn && !ui->RistLImage->pixmap().isNull())
-        return;
-    FDrawn = std::move(drawing);
-    // A picture of its own: the label's pixmap shares the last one, which painting on would
-    // first copy whole.
-    const qreal ratio = FImage.devicePixelRatio();
-    FImage = QImage(FImage.size(), FImage.format());
-    FImage.setDevicePixelRatio(ratio);
-    FImage.fill(Qt::white);
-    ImagePaint();
-}
-
-void TMainKordalForm::ImagePaint()
-{
-    {
-        TQtCanvas canvas(FImage);
-        FDrawn.Replay(canvas);
-    }
-    ui->RistLImage->setPixmap(QPixmap::fromImage(FImage));
+    RL->Draw(drawing, FDrawingSize.width(), FDrawingSize.height());
+    ui->RistLImage->Show(std::move(drawing), FDrawingSize);
 }

@@ -4,8 +4,8 @@
 //   input field --exit handler: TryStrToNum, range check, mm -> m--> RL (the current section)
 //   SetRLValues: RL->CalcDesignValues(), material groups, input fields rewritten from RL
 //   SetResults:  RL->Calculate(), result labels, the bar groups' AsReq, compression controls
-//   ImageCreate: RL->Draw() into a record; when it differs from the one shown, clear
-//                RistLImage and ImagePaint: the record played on it
+//   ImageCreate: RL->Draw() into a record for RistLImage, which repaints when it differs from
+//                the one it shows
 // Every text, colour and visibility goes through quietwrites.h: only what changed is written.
 // A class choice copies the class from its list into RL's own copy (CalcDesignValues, the
 // group's Set...Values, SetResults). A shape switch replaces RL by a section of the other
@@ -19,11 +19,9 @@
 // handlers of the input fields, class boxes and shape switch in mainkordalform_input.cpp.
 #pragma once
 
-#include "drawingrecord.h"
 #include "language.h"
 #include "sectionfile.h"
 
-#include <QImage>
 #include <QMainWindow>
 
 #include <memory>
@@ -52,7 +50,6 @@ public:
     void SetServiceValues(); // the serviceability, shear and span inputs and the bars' rows
     void SetResults();
     void ImageCreate();
-    void ImagePaint();
 
     // The current section and shape, for the bar selection dialog and for tests.
     TRistLoige &CurrentSection() const { return *RL; }
@@ -102,8 +99,7 @@ private:
     void AsValikButtonClick();
     void AscValikButtonClick();
 
-    QImage FImage;         // RistLImage's picture, in device pixels
-    TDrawingRecord FDrawn; // the calls that painted it
+    QSize FDrawingSize; // RistLImage's drawing, in device pixels
 
     // --- Input handling (mainkordalform_input.cpp) ---
     // Each numeric field: Change filters its characters, Exit (the focus passing to another
