@@ -53,7 +53,10 @@ const TResultLabel::TLaid &TResultLabel::Laid() const
         run.setGlyphIndexes(FLaid.Glyphs);
         run.setPositions(FLaid.Places);
         FLaid.Runs = {run};
-        // A line as QTextLayout lays it out, its leading included.
+        // A line as QTextLayout lays it out: its leading included, and room for the ink of a
+        // last glyph that reaches past its advance.
+        if (!FLaid.Text.isEmpty() && !FLaid.Text.back().isSurrogate())
+            x += std::max(0.0, -QFontMetricsF(plain).rightBearing(FLaid.Text.back()));
         FLaid.Size = QSizeF(x, FLaid.Raw.ascent() + FLaid.Raw.descent() +
                                    std::max(0.0, FLaid.Raw.leading()));
         return FLaid;

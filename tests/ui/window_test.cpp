@@ -19,11 +19,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
+#include <QStaticText>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -102,18 +104,39 @@ class TWindowTest : public QObject
                          .toString();
         return texts.join(QLatin1Char('|'));
     }
-    // Every line as shown is the line drawn afresh: a repaint of only the glyphs that changed
-    // left no pixel of what was there before.
+    // Every line as shown is the line drawn afresh, a repaint of only the glyphs that changed
+    // having left no pixel of what was there before; and a line drawn is its text laid out
+    // unshaped in its font (QStaticText), on its own background, where the label puts it.
     void LinesAsDrawn() const
     {
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents();
         const QImage shown = FForm->screen()->grabWindow(FForm->winId()).toImage(),
                      drawn = FForm->grab().toImage();
-        for (const TResultLabel *line : FForm->findChildren<TResultLabel *>()) {
-            const QRect at(line->mapTo(FForm.get(), QPoint()), line->size());
-            QVERIFY2(!line->isVisible() || shown.copy(at).convertToFormat(QImage::Format_RGB32) ==
-                                               drawn.copy(at).convertToFormat(QImage::Format_RGB32),
+        for (TResultLabel *line : FForm->findChildren<TResultLabel *>()) {
+            if (!line->isVisible())
+                continue;
+            const QRect at(line->mapTo(FForm.get(), QPoint()), line->size()),
+                box = line->contentsRect();
+            QFont plain = line->font();
+            plain.setStyleStrategy(QFont::PreferNoShaping);
+            QStaticText laid(line->text());
+            laid.prepare(QTransform(), plain);
+            // As wide as the text needs: a label narrower than its text fails.
+            const int width = std::max(line->width(), box.left() + qCeil(laid.size().width()));
+            QImage own(width, line->height(), QImage::Format_ARGB32_Premultiplied), text = own;
+            own.fill(Qt::transparent);
+            text.fill(line->autoFillBackground() ? line->palette().color(QPalette::Window)
+                                                 : QColor(Qt::transparent));
+            line->render(&own, {}, {}, {});
+            QPainter painter(&text);
+            painter.setFont(plain);
+            painter.setPen(line->palette().color(QPalette::WindowText));
+            painter.drawStaticText(box.left(),
+                                   box.top() + (box.height() - laid.size().height()) / 2, laid);
+            QVERIFY2(shown.copy(at).convertToFormat(QImage::Format_RGB32) ==
+                             drawn.copy(at).convertToFormat(QImage::Format_RGB32) &&
+                         own == text,
                      qPrintable(line->objectName() + ": " + line->text()));
         }
     }
