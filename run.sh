@@ -18,7 +18,7 @@ fi
 
 shot="$(mktemp -d /tmp/kordal.XXXXXX)/kordal.png"
 export KORDAL_PROGRAM="$program" KORDAL_SHOT="$shot"
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+xvfb-run -a -s "-screen 0 1366x768x24" bash -c '
     "$KORDAL_PROGRAM" &
     pid=$!
     for _ in $(seq 100); do
