@@ -10,8 +10,9 @@ namespace
 {
 // Columns kept on each side of the stretched one: more than any style's corner and frame lines.
 constexpr int Margin = 16;
-// Copies of the middle column in the strip that is tiled over the box's middle.
-constexpr int StripWidth = 64;
+// Rows of a fill at most: Qt's raster engine hands a blend of 96 rows or more to its thread pool
+// and waits for it, which costs more than the blend.
+constexpr int FillRows = 64;
 } // namespace
 
 void TCachedGroupBox::paintEvent(QPaintEvent *Event)
@@ -38,37 +39,43 @@ void TCachedGroupBox::paintEvent(QPaintEvent *Event)
         painter.setFont(font());
         style()->drawComplexControl(QStyle::CC_GroupBox, &option, &painter, this);
         painter.end();
-        // The middle column laid side by side, for blits as fast as the picture's own.
-        FStrip = QPixmap(QSize(StripWidth, height()) * key.Ratio);
-        FStrip.setDevicePixelRatio(key.Ratio);
-        FStrip.fill(Qt::transparent);
-        QPainter strip(&FStrip);
-        strip.setCompositionMode(QPainter::CompositionMode_Source);
-        strip.drawPixmap(QRect(0, 0, StripWidth, height()), FPicture,
-                         QRectF(FCut * key.Ratio, 0, key.Ratio, height() * key.Ratio));
+        // A fill of a colour blends exactly as a copy of its pixels, without fetching them.
+        FMiddle.clear();
+        const QImage picture =
+            FPicture.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const auto at = [&, column = int(FCut * key.Ratio)](int y) {
+            return reinterpret_cast<const QRgb *>(picture.constScanLine(y))[column];
+        };
+        for (int y = 0, end = 0; FCut < FEnd && y < picture.height(); y = end) {
+            for (end = y + 1; end < picture.height() && end - y < FillRows && at(end) == at(y);)
+                ++end;
+            if (qAlpha(at(y)) != 0)
+                FMiddle.push_back(
+                    {y, end, QColor::fromRgba64(qUnpremultiply(QRgba64::fromArgb32(at(y))))});
+        }
     }
-    // Each rectangle of the repaint on its own, clipped to it, and the middle as copies of the
-    // strip side by side rather than a tiling: so every copy is a plain blit in this thread. Under
-    // a clip of several rectangles, or tiled, Qt's raster engine hands an area of more than about
-    // a hundred rows to its thread pool and waits for it, which costs more than the copy.
+    // Each rectangle of the repaint on its own, clipped to it: under a clip of several rectangles
+    // a copy is a blend too, handed to the thread pool as a fill is.
     QPainter painter(this);
     const qreal r = key.Ratio;
-    const auto blit = [&](const QRect &Box, const QPixmap &From, int Shift) {
+    const auto blit = [&](const QRect &Box, int Shift) {
         if (!Box.isEmpty())
             painter.drawPixmap(
-                Box, From,
+                Box, FPicture,
                 QRectF((Box.left() + Shift) * r, Box.top() * r, Box.width() * r, Box.height() * r));
     };
     for (const QRect &part : Event->region()) {
         painter.setClipRect(part);
-        // The left from the picture's columns as they are, the middle from the strip, the right
-        // from the picture's shifted to follow it.
-        blit(part.intersected(QRect(0, 0, FCut, height())), FPicture, 0);
-        const QRect middle = part.intersected(QRect(FCut, 0, FEnd - FCut, height()));
-        for (int x = middle.left(); x <= middle.right(); x += StripWidth)
-            blit(QRect(x, middle.top(), std::min(StripWidth, middle.right() + 1 - x),
-                       middle.height()),
-                 FStrip, -x);
-        blit(part.intersected(QRect(FEnd, 0, width() - FEnd, height())), FPicture, FCut + 1 - FEnd);
+        // The left from the picture's columns as they are, the middle filled run by run, the
+        // right from the picture's shifted to follow it.
+        blit(part.intersected(QRect(0, 0, FCut, height())), 0);
+        const QRectF middle = part.intersected(QRect(FCut, 0, FEnd - FCut, height()));
+        for (const TRun &run : FMiddle) {
+            const QRectF rows = middle.intersected(
+                QRectF(middle.left(), run.Top / r, middle.width(), (run.Bottom - run.Top) / r));
+            if (!rows.isEmpty())
+                painter.fillRect(rows, run.Colour);
+        }
+        blit(part.intersected(QRect(FEnd, 0, width() - FEnd, height())), FCut + 1 - FEnd);
     }
 }

@@ -6,13 +6,15 @@
 // The picture is kept narrow: a frame and its fill are the same in every column between the
 // title and the right-hand corner (a style may shade them from top to bottom, so the rows are
 // all kept), so the style draws the box at a width that keeps the title, the corners and one
-// column of the middle, and a paint stretches that column over the box's middle. A narrow box
-// is drawn whole.
+// column of the middle, and a paint stretches that column over the box's middle, as a fill of
+// each run of like rows. A narrow box is drawn whole.
 #pragma once
 
 #include <QGroupBox>
 #include <QPixmap>
 #include <QStyle>
+
+#include <vector>
 
 class TCachedGroupBox : public QGroupBox
 {
@@ -41,5 +43,11 @@ private:
     // The box's columns [0, FCut) are the picture's own, its column FCut stands for the box's
     // up to FEnd, and beyond FEnd the picture's follow from FCut + 1. FCut == FEnd: the whole box.
     int FCut = 0, FEnd = 0;
-    QPixmap FStrip; // the column FCut side by side
+    // The column FCut as runs of like rows [Top, Bottom) (device pixels) of the one colour; the
+    // clear rows are left out.
+    struct TRun {
+        int Top, Bottom;
+        QColor Colour;
+    };
+    std::vector<TRun> FMiddle;
 };
