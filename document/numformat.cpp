@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 
@@ -26,28 +27,46 @@ void SetDecimalSeparator(const QString &Separator)
     SeparatorOverride() = Separator;
 }
 
-QString FormatFloat(double Value, int Decimals)
+namespace
+{
+// Appends Value in fixed notation with Decimals decimals and Separator for the point; false
+// when it could not be written.
+bool AppendFloat(QString &To, double Value, int Decimals, const QString &Separator)
 {
     char buffer[400]; // enough for any double in fixed notation
     const auto [end, error] =
         std::to_chars(buffer, buffer + sizeof buffer, Value, std::chars_format::fixed, Decimals);
     if (error != std::errc())
-        return QStringLiteral("?");
-    QString text = QString::fromLatin1(buffer, end - buffer);
-    const QString separator = DecimalSeparator();
-    if (separator != QLatin1String("."))
-        text.replace(QLatin1Char('.'), separator);
-    return text;
+        return false;
+    const char *point = std::find(buffer, end, '.');
+    To += QLatin1StringView(buffer, point - buffer);
+    if (point != end)
+        To += Separator, To += QLatin1StringView(point + 1, end - point - 1);
+    return true;
+}
+} // namespace
+
+QString FormatFloat(double Value, int Decimals)
+{
+    QString text;
+    return AppendFloat(text, Value, Decimals, DecimalSeparator()) ? text : QStringLiteral("?");
 }
 
+// A refresh formats about a hundred figures into its lines, so the text grows in place: the
+// literal parts as Latin-1 where they are ASCII, the figures straight from their digits.
 QString Format(const char *Fmt, std::initializer_list<TFormatArg> Args)
 {
     QString result;
+    result.reserve(qsizetype(std::strlen(Fmt)) + 8 * qsizetype(Args.size()));
+    const QString separator = DecimalSeparator();
     const TFormatArg *arg = Args.begin();
     const char *literal = Fmt;
     const char *p = Fmt;
     auto flushLiteral = [&](const char *upTo) {
-        result += QString::fromUtf8(literal, upTo - literal);
+        if (std::all_of(literal, upTo, [](char c) { return uchar(c) < 0x80; }))
+            result += QLatin1StringView(literal, upTo - literal);
+        else
+            result += QString::fromUtf8(literal, upTo - literal);
     };
     while (*p) {
         if (*p != '%') {
@@ -70,9 +89,9 @@ QString Format(const char *Fmt, std::initializer_list<TFormatArg> Args)
         const bool haveArg = arg != Args.end();
         if (*conversion == 'd' && decimals < 0 && haveArg && std::holds_alternative<int>(*arg))
             result += QString::number(std::get<int>(*arg));
-        else if (*conversion == 'f' && haveArg && std::holds_alternative<double>(*arg))
-            result += FormatFloat(std::get<double>(*arg), decimals < 0 ? 6 : decimals);
-        else
+        else if (!(*conversion == 'f' && haveArg && std::holds_alternative<double>(*arg) &&
+                   AppendFloat(result, std::get<double>(*arg), decimals < 0 ? 6 : decimals,
+                               separator)))
             result += QLatin1Char('?');
         if (haveArg)
             ++arg;
