@@ -3,6 +3,7 @@
 
 #include "aboutbox.h"
 #include "armtabelform.h"
+#include "cachedpanelstyle.h"
 #include "classes.h"
 #include "numformat.h"
 #include "quietwrites.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QPalette>
 #include <QScreen>
 #include <QShowEvent>
@@ -71,6 +73,11 @@ void TMainKordalForm::FormCreate()
     // The frame: fixed client area, the program's icon, every static text whole.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setWindowIcon(ProgramIcon());
+    // The fields drawn as the program's style draws them, their panels kept between paints.
+    auto *fieldStyle = new TCachedPanelStyle(QApplication::style()->name());
+    fieldStyle->setParent(this);
+    for (QLineEdit *field : findChildren<QLineEdit *>())
+        field->setStyle(fieldStyle);
     FitStaticTexts();
     FBaseTitle = windowTitle();
     createMenuConnections();

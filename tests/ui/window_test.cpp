@@ -140,21 +140,35 @@ class TWindowTest : public QObject
                      qPrintable(line->objectName() + ": " + line->text()));
         }
     }
-    // Each group box, its picture stretched from a small one, paints what the style draws.
-    void BoxesAsStyled() const
+    // Each group box, its picture stretched from a small one, and each field, its panel kept,
+    // paints what the style draws. Through a picture a shade may round otherwise, by a unit or
+    // two of 255.
+    void KeptAsStyled() const
     {
+        const auto image = [](QWidget *W) {
+            QImage image(W->size(), QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            W->render(&image, {}, {}, {});
+            return image;
+        };
+        const auto same = [](const QImage &Kept, const QImage &Drawn, const QString &Name) {
+            int worst = 0;
+            for (qsizetype i = 0; i < Kept.sizeInBytes(); ++i)
+                worst = std::max(worst, std::abs(Kept.constBits()[i] - Drawn.constBits()[i]));
+            QVERIFY2(worst <= 2, qPrintable(Name + QString::number(worst)));
+        };
         for (QGroupBox *box : FForm->findChildren<QGroupBox *>()) {
             QGroupBox plain(box->title(), box->parentWidget()); // hidden, in the same window
             plain.setFont(box->font());
             plain.resize(box->size());
-            QImage cached(box->size(), QImage::Format_ARGB32_Premultiplied), drawn = cached;
-            cached.fill(Qt::transparent), drawn.fill(Qt::transparent);
-            box->render(&cached, {}, {}, {}), plain.render(&drawn, {}, {}, {});
-            // Through a picture a shade may round otherwise, by a unit or two of 255.
-            int worst = 0;
-            for (qsizetype i = 0; i < cached.sizeInBytes(); ++i)
-                worst = std::max(worst, std::abs(cached.constBits()[i] - drawn.constBits()[i]));
-            QVERIFY2(worst <= 2, qPrintable(box->objectName() + QString::number(worst)));
+            same(image(box), image(&plain), box->objectName());
+        }
+        for (QLineEdit *field : FForm->findChildren<QLineEdit *>()) {
+            QStyle *kept = field->style();
+            const QImage cached = image(field);
+            field->setStyle(nullptr); // the program's style, as it draws
+            same(cached, image(field), field->objectName());
+            field->setStyle(kept);
         }
     }
     static bool Red(const QWidget *W) { return W->palette().color(QPalette::Window) == Qt::red; }
@@ -298,7 +312,7 @@ void TWindowTest::startsOnTheDefaultRectangle()
     QTRY_COMPARE(msd->toolTip() + msd->statusTip() + msd->accessibleName() +
                      FForm->statusBar()->currentMessage(),
                  QStringLiteral("Arvutuslik paindemoment Msd (kNm)").repeated(4));
-    BoxesAsStyled();
+    KeptAsStyled();
 }
 
 void TWindowTest::typedValuesAreCheckedAndStored()
@@ -613,7 +627,7 @@ void TWindowTest::englishAtOnce()
         for (const QString &text : AllTexts())
             QVERIFY2(!text.section(": ", 1).contains(Estonian), qPrintable(text));
         NothingClipped();
-        BoxesAsStyled(); // titles in English
+        KeptAsStyled(); // titles in English
     };
     english();
     QCOMPARE(QSettings("Kordal", "Kordal").value("language").toString(), QStringLiteral("en"));
