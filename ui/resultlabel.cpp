@@ -26,6 +26,7 @@ const TResultLabel::TLaid &TResultLabel::Laid() const
     plain.setStyleStrategy(QFont::PreferNoShaping);
     if (!FLaid.Valid || FLaid.Font != font()) {
         FLaid.Raw = QRawFont::fromFont(plain);
+        FGlyphInks.clear();
         // The font's own least side bearings bound every glyph's ink; a pixel more for the
         // antialiased edge and one for hinting.
         const QFontMetricsF metrics(plain);
@@ -36,7 +37,9 @@ const TResultLabel::TLaid &TResultLabel::Laid() const
     FLaid.Text = text();
     FLaid.Font = font();
     FLaid.Glyphs = FLaid.Raw.glyphIndexesForString(FLaid.Text);
-    FLaid.Own = FLaid.Raw.isValid() && !FLaid.Glyphs.contains(0);
+    // A glyph for each character: none missing, and none from a pair of surrogates.
+    FLaid.Own = FLaid.Raw.isValid() && !FLaid.Glyphs.contains(0) &&
+                FLaid.Glyphs.size() == FLaid.Text.size();
     if (FLaid.Own) {
         // Side by side as QTextLayout places them unshaped: no kerning.
         FLaid.Advances = FLaid.Raw.advancesForGlyphIndexes(FLaid.Glyphs);
@@ -55,8 +58,8 @@ const TResultLabel::TLaid &TResultLabel::Laid() const
         FLaid.Runs = {run};
         // A line as QTextLayout lays it out: its leading included, and room for the ink of a
         // last glyph that reaches past its advance.
-        if (!FLaid.Text.isEmpty() && !FLaid.Text.back().isSurrogate())
-            x += std::max(0.0, -QFontMetricsF(plain).rightBearing(FLaid.Text.back()));
+        if (!FLaid.Glyphs.isEmpty())
+            x += GlyphInk(FLaid.Glyphs.back(), FLaid.Text.back()).Overhang;
         FLaid.Size = QSizeF(x, FLaid.Raw.ascent() + FLaid.Raw.descent() +
                                    std::max(0.0, FLaid.Raw.leading()));
         return FLaid;
@@ -76,16 +79,32 @@ const TResultLabel::TLaid &TResultLabel::Laid() const
     return FLaid;
 }
 
+const TResultLabel::TGlyphInk &TResultLabel::GlyphInk(quint32 Glyph, QChar Shown) const
+{
+    auto at = std::lower_bound(FGlyphInks.begin(), FGlyphInks.end(), Glyph);
+    if (at == FGlyphInks.end() || at->Glyph != Glyph) {
+        // The outline's bounds, a pixel more each side for the antialiased edge and one for
+        // hinting; the reach past the advance as QTextLayout takes it, from the character's
+        // bearing.
+        QFont plain = font();
+        plain.setStyleStrategy(QFont::PreferNoShaping);
+        const QRectF box = FLaid.Raw.boundingRect(Glyph);
+        at = FGlyphInks.insert(at, {Glyph, box.left() - 2, box.right() + 2,
+                                    std::max(0.0, -QFontMetricsF(plain).rightBearing(Shown))});
+    }
+    return *at;
+}
+
+std::pair<qreal, qreal> TResultLabel::Ink(const TLaid &Laid, qsizetype k) const
+{
+    const TGlyphInk &ink = GlyphInk(Laid.Glyphs[k], Laid.Text[k]);
+    return {Laid.Places[k].x() + ink.First, Laid.Places[k].x() + ink.Last};
+}
+
 QPointF TResultLabel::Origin() const
 {
     const QRect box = contentsRect();
     return QPointF(box.left(), box.top() + (box.height() - Laid().Size.height()) / 2);
-}
-
-std::pair<qreal, qreal> TResultLabel::Ink(const TLaid &Laid, qsizetype k)
-{
-    const qreal x = Laid.Places[k].x();
-    return {x - Laid.InkLeft, x + Laid.Advances[k].x() + Laid.InkRight};
 }
 
 QSize TResultLabel::sizeHint() const
@@ -169,10 +188,16 @@ void TResultLabel::paintEvent(QPaintEvent *Event)
         return;
     }
     // Only the glyphs whose ink reaches the part asked for: the painter would clip the others,
-    // but only after fetching and placing each.
+    // but only after fetching and placing each. Those far from it by the font's bounds are not
+    // looked up.
+    const QRect asked = Event->region().boundingRect();
     QList<quint32> glyphs;
     QList<QPointF> places;
     for (qsizetype k = 0; k < laid.Glyphs.size(); ++k) {
+        const qreal x = origin.x() + laid.Places[k].x();
+        if (x - laid.InkLeft > asked.right() + 1 ||
+            x + laid.Advances[k].x() + laid.InkRight < asked.left())
+            continue;
         const auto [first, last] = Ink(laid, k);
         const QRect ink(int(std::floor(origin.x() + first)), 0, int(std::ceil(last - first)) + 1,
                         height());

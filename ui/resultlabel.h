@@ -11,6 +11,7 @@
 #include <QRawFont>
 
 #include <utility>
+#include <vector>
 
 class TResultLabel : public QLabel
 {
@@ -33,8 +34,9 @@ protected:
 private:
     // The text laid out in the label's font, again only when either changed. A text whose
     // every character the font has is one run of that font's glyphs, each glyph's ink within
-    // InkLeft before its place and InkRight after its advance; any other (a glyph from a
-    // fallback font) is laid out by QTextLayout and repainted whole.
+    // the columns of its outline's bounds, and every glyph's within InkLeft before its place and
+    // InkRight after its advance; any other (a glyph from a fallback font) is laid out by
+    // QTextLayout and repainted whole.
     struct TLaid {
         QString Text;
         QFont Font;
@@ -53,8 +55,19 @@ private:
     QPointF Origin() const;
     // The columns of the label where the glyphs of Before and After differ.
     QRegion Changed(const TLaid &Before, const TLaid &After) const;
-    // The columns [left, right) that the ink of the Own glyph k of Laid may touch.
-    static std::pair<qreal, qreal> Ink(const TLaid &Laid, qsizetype k);
+    // The columns [first, last) that the ink of the Own glyph k of Laid may touch, from the
+    // text's left.
+    std::pair<qreal, qreal> Ink(const TLaid &Laid, qsizetype k) const;
 
     mutable TLaid FLaid;
+    // Of each glyph of FLaid's font as yet shown, by glyph: the columns its ink may touch from
+    // its place, and how far its ink reaches past its advance as a text's last glyph. Looked up
+    // only for the glyphs near a change, as a line has some seventy.
+    struct TGlyphInk {
+        quint32 Glyph;
+        qreal First, Last, Overhang;
+        bool operator<(quint32 Other) const { return Glyph < Other; }
+    };
+    mutable std::vector<TGlyphInk> FGlyphInks;
+    const TGlyphInk &GlyphInk(quint32 Glyph, QChar Shown) const;
 };
