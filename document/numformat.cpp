@@ -19,7 +19,10 @@ QString DecimalSeparator()
 {
     if (!SeparatorOverride().isEmpty())
         return SeparatorOverride();
-    return QLocale::system().decimalPoint();
+    // Read once: the system's locale is the environment's at start-up, fixed for the run, and a
+    // refresh asks for the separator some ninety times.
+    static const QString system = QLocale::system().decimalPoint();
+    return system;
 }
 
 void SetDecimalSeparator(const QString &Separator)
