@@ -11,6 +11,7 @@
 #include "comproc.h"
 #include "inputfields.h"
 #include "numformat.h"
+#include "quietwrites.h"
 #include "ristloige.h"
 #include "rplristloige.h"
 
@@ -353,13 +354,16 @@ void TMainKordalForm::NumEditExit(int Field)
         edit->setText(exit.Text);
     if (exit.Warn)
         edit->setFocus(Qt::TabFocusReason);
-    // A field left with the value it had changes nothing the results follow from: only its
-    // text is written again, as the value is shown.
+    // A field left with the value it had changes nothing the other fields or the results
+    // follow from: only its own text is written again, as the value is shown.
     const bool changed = exit.Value / scale != *target;
     *target = exit.Value / scale;
-    SetRLValues();
-    if (changed)
+    if (changed) {
+        SetRLValues();
         SetResults();
+    } else {
+        ShowText(edit, FormatFloat(*target * scale, DecimalsOf(field.Quantity)));
+    }
     if (exit.Warn)
         edit->selectAll(); // the previous value, ready to be typed over
 }

@@ -334,6 +334,8 @@ void TWindowTest::typedValuesAreCheckedAndStored()
     Enter("bEdit", QString::fromUtf8("3x0 0+eõ"));
     QCOMPARE(RL().b, 0.3);
     QCOMPARE(Edit("bEdit")->text(), Localized("300.0"));
+    Enter("bEdit", QStringLiteral("300")); // the value it had: shown as the others are
+    QCOMPARE(Edit("bEdit")->text(), Localized("300.0"));
     // Out of bounds: the warning names them, the previous value comes back selected.
     Enter("hEdit", QStringLiteral("2500"));
     QCOMPARE(Boxes, QStringList{QString::fromUtf8("Ristlõike kõrgus peaks olema arv: ") +
