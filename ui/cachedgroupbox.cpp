@@ -55,7 +55,7 @@ void TCachedGroupBox::paintEvent(QPaintEvent *Event)
         }
     }
     // Each rectangle of the repaint on its own, clipped to it: under a clip of several rectangles
-    // a copy is a blend too, handed to the thread pool as a fill is.
+    // a copy goes through the same blend of spans as a fill, and to the thread pool with it.
     QPainter painter(this);
     const qreal r = key.Ratio;
     const auto blit = [&](const QRect &Box, int Shift) {
