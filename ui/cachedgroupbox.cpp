@@ -13,17 +13,27 @@ constexpr int Margin = 16;
 // Rows of a fill at most: Qt's raster engine hands a blend of 96 rows or more to its thread pool
 // and waits for it, which costs more than the blend.
 constexpr int FillRows = 64;
+// Rows of the box beneath looked at together.
+constexpr int Strip = 16;
 } // namespace
 
 void TCachedGroupBox::paintEvent(QPaintEvent *Event)
 {
     QStyleOptionGroupBox option;
     initStyleOption(&option);
-    const TKey key{size(),      devicePixelRatioF(),  option.state,
-                   option.text, palette().cacheKey(), font(),
-                   style()};
+    const auto *under = qobject_cast<const TCachedGroupBox *>(parentWidget());
+    const TKey key{size(),
+                   devicePixelRatioF(),
+                   option.state,
+                   option.text,
+                   palette().cacheKey(),
+                   font(),
+                   style(),
+                   pos(),
+                   under ? under->FPictureNumber : 0};
     if (!(key == FKey) || FPicture.isNull()) {
         FKey = key;
+        ++FPictureNumber;
         // The title and the corners stay as drawn; the columns between them are all alike.
         const QRect title =
             style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this);
@@ -32,17 +42,19 @@ void TCachedGroupBox::paintEvent(QPaintEvent *Event)
         if (FEnd <= FCut + 1)
             FCut = FEnd = width(); // narrow: the whole box
         option.rect = QRect(0, 0, width() - (FEnd - FCut) + (FCut < FEnd), height());
-        FPicture = QPixmap(option.rect.size() * key.Ratio);
-        FPicture.setDevicePixelRatio(key.Ratio);
-        FPicture.fill(Qt::transparent);
-        QPainter painter(&FPicture);
+        QImage picture(option.rect.size() * key.Ratio, QImage::Format_ARGB32_Premultiplied);
+        picture.setDevicePixelRatio(key.Ratio);
+        picture.fill(Qt::transparent);
+        const std::vector<QRgb> beneath = Beneath(picture.height());
+        for (std::size_t y = 0; y < beneath.size(); ++y)
+            std::fill_n(reinterpret_cast<QRgb *>(picture.scanLine(int(y))), picture.width(),
+                        beneath[y]);
+        QPainter painter(&picture);
         painter.setFont(font());
         style()->drawComplexControl(QStyle::CC_GroupBox, &option, &painter, this);
         painter.end();
         // A fill of a colour blends exactly as a copy of its pixels, without fetching them.
         FMiddle.clear();
-        const QImage picture =
-            FPicture.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
         const auto at = [&, column = int(FCut * key.Ratio)](int y) {
             return reinterpret_cast<const QRgb *>(picture.constScanLine(y))[column];
         };
@@ -53,29 +65,87 @@ void TCachedGroupBox::paintEvent(QPaintEvent *Event)
                 FMiddle.push_back(
                     {y, end, QColor::fromRgba64(qUnpremultiply(QRgba64::fromArgb32(at(y))))});
         }
+        const bool opaque = !beneath.empty();
+        FPicture = QPixmap::fromImage(opaque ? picture.convertToFormat(QImage::Format_RGB32)
+                                             : std::move(picture));
+        setAttribute(Qt::WA_OpaquePaintEvent, opaque);
+        // The boxes on this one were drawn over its former picture.
+        for (TCachedGroupBox *box : findChildren<TCachedGroupBox *>(Qt::FindDirectChildrenOnly))
+            if (!box->FPicture.isNull())
+                box->update();
     }
-    // Each rectangle of the repaint on its own, clipped to it: under a clip of several rectangles
-    // a copy goes through the same blend of spans as a fill, and to the thread pool with it.
     QPainter painter(this);
-    const qreal r = key.Ratio;
+    for (const QRect &part : Event->region())
+        PaintPart(painter, part);
+}
+
+// Each rectangle of a repaint on its own, clipped to it: under a clip of several rectangles a
+// copy goes through the same blend of spans as a fill, and to the thread pool with it.
+void TCachedGroupBox::PaintPart(QPainter &Painter, const QRect &Part) const
+{
+    const qreal r = FKey.Ratio;
     const auto blit = [&](const QRect &Box, int Shift) {
         if (!Box.isEmpty())
-            painter.drawPixmap(
+            Painter.drawPixmap(
                 Box, FPicture,
                 QRectF((Box.left() + Shift) * r, Box.top() * r, Box.width() * r, Box.height() * r));
     };
-    for (const QRect &part : Event->region()) {
-        painter.setClipRect(part);
-        // The left from the picture's columns as they are, the middle filled run by run, the
-        // right from the picture's shifted to follow it.
-        blit(part.intersected(QRect(0, 0, FCut, height())), 0);
-        const QRectF middle = part.intersected(QRect(FCut, 0, FEnd - FCut, height()));
-        for (const TRun &run : FMiddle) {
-            const QRectF rows = middle.intersected(
-                QRectF(middle.left(), run.Top / r, middle.width(), (run.Bottom - run.Top) / r));
-            if (!rows.isEmpty())
-                painter.fillRect(rows, run.Colour);
-        }
-        blit(part.intersected(QRect(FEnd, 0, width() - FEnd, height())), FCut + 1 - FEnd);
+    Painter.setClipRect(Part);
+    // The left from the picture's columns as they are, the middle filled run by run, the right
+    // from the picture's shifted to follow it.
+    blit(Part.intersected(QRect(0, 0, FCut, height())), 0);
+    const QRectF middle = Part.intersected(QRect(FCut, 0, FEnd - FCut, height()));
+    for (const TRun &run : FMiddle) {
+        const QRectF rows = middle.intersected(
+            QRectF(middle.left(), run.Top / r, middle.width(), (run.Bottom - run.Top) / r));
+        if (!rows.isEmpty())
+            Painter.fillRect(rows, run.Colour);
     }
+    blit(Part.intersected(QRect(FEnd, 0, width() - FEnd, height())), FCut + 1 - FEnd);
+}
+
+std::vector<QRgb> TCachedGroupBox::Beneath(int Rows) const
+{
+    const QWidget *parent = parentWidget();
+    if (!parent)
+        return {};
+    // Nothing else beneath: no widget drawn before the box in its parent overlaps it.
+    for (const QObject *child : parent->children()) {
+        if (child == this)
+            break;
+        const auto *widget = qobject_cast<const QWidget *>(child);
+        if (widget && widget->isVisibleTo(parent) && widget->geometry().intersects(geometry()))
+            return {};
+    }
+    if (const auto *box = qobject_cast<const TCachedGroupBox *>(parent)) {
+        if (!box->testAttribute(Qt::WA_OpaquePaintEvent) || box->FPicture.isNull())
+            return {};
+        // The box beneath as it shows under this one, each row of one colour or none; a strip
+        // of rows at a time, as a box may be as wide as the window.
+        const qreal r = FKey.Ratio;
+        QImage shown(QSize(width(), Strip) * r, QImage::Format_RGB32);
+        shown.setDevicePixelRatio(r);
+        std::vector<QRgb> rows;
+        for (int top = 0; top < height(); top += Strip) {
+            QPainter painter(&shown);
+            const QRect strip(pos() + QPoint(0, top), QSize(width(), Strip));
+            painter.translate(-strip.topLeft());
+            box->PaintPart(painter, strip.intersected(geometry()));
+            painter.end();
+            for (int y = 0; y < shown.height() && int(rows.size()) < Rows; ++y) {
+                const auto *row = reinterpret_cast<const QRgb *>(shown.constScanLine(y));
+                if (std::any_of(row, row + shown.width(), [&](QRgb P) { return P != row[0]; }))
+                    return {};
+                rows.push_back(row[0]);
+            }
+        }
+        return rows.size() == std::size_t(Rows) ? rows : std::vector<QRgb>();
+    }
+    // A window is filled with its background before anything on it is drawn.
+    const QBrush brush = parent->palette().brush(parent->backgroundRole());
+    if (parent->isWindow() && !parent->testAttribute(Qt::WA_NoSystemBackground) &&
+        !parent->testAttribute(Qt::WA_TranslucentBackground) && brush.style() == Qt::SolidPattern &&
+        brush.isOpaque())
+        return std::vector<QRgb>(std::size_t(Rows), brush.color().rgba());
+    return {};
 }

@@ -8,6 +8,11 @@
 // all kept), so the style draws the box at a width that keeps the title, the corners and one
 // column of the middle, and a paint stretches that column over the box's middle, as a fill of
 // each run of like rows. A narrow box is drawn whole.
+//
+// Where what lies beneath the box is of one opaque colour along each row (the window's
+// background, or the inside of a box that is itself so), the picture is drawn over it and the
+// box is opaque: nothing beneath it is painted again for a change inside it, and its fills are
+// plain writes rather than blends of the style's faint shade.
 #pragma once
 
 #include <QGroupBox>
@@ -27,6 +32,12 @@ protected:
     void paintEvent(QPaintEvent *Event) override;
 
 private:
+    // The picture over Part (the box's coordinates), as the box shows it.
+    void PaintPart(QPainter &Painter, const QRect &Part) const;
+    // What lies beneath the box, a colour for each of its Rows of device pixels; empty when a
+    // row is not of one opaque colour, or it is not known.
+    std::vector<QRgb> Beneath(int Rows) const;
+
     // What the picture was drawn for.
     struct TKey {
         QSize Size;
@@ -36,10 +47,13 @@ private:
         qint64 Palette = 0;
         QFont Font;
         const QStyle *Style = nullptr;
+        QPoint Pos;
+        quint64 Under = 0; // the picture of the box beneath, if any, as numbered below
         bool operator==(const TKey &) const = default;
     };
     TKey FKey;
     QPixmap FPicture;
+    quint64 FPictureNumber = 0; // counts the pictures drawn
     // The box's columns [0, FCut) are the picture's own, its column FCut stands for the box's
     // up to FEnd, and beyond FEnd the picture's follow from FCut + 1. FCut == FEnd: the whole box.
     int FCut = 0, FEnd = 0;
