@@ -30,7 +30,7 @@ void TCachedGroupBox::paintEvent(QPaintEvent *Event)
                    font(),
                    style(),
                    pos(),
-                   under ? under->FPictureNumber : 0};
+                   under ? under->PictureNumber() : 0};
     if (!(key == FKey) || FPicture.isNull()) {
         FKey = key;
         ++FPictureNumber;
@@ -69,10 +69,10 @@ void TCachedGroupBox::paintEvent(QPaintEvent *Event)
         FPicture = QPixmap::fromImage(opaque ? picture.convertToFormat(QImage::Format_RGB32)
                                              : std::move(picture));
         setAttribute(Qt::WA_OpaquePaintEvent, opaque);
-        // The boxes on this one were drawn over its former picture.
-        for (TCachedGroupBox *box : findChildren<TCachedGroupBox *>(Qt::FindDirectChildrenOnly))
-            if (!box->FPicture.isNull())
-                box->update();
+        // What is drawn opaque on this box was drawn over its former picture.
+        for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (child->testAttribute(Qt::WA_OpaquePaintEvent))
+                child->update();
     }
     QPainter painter(this);
     for (const QRect &part : Event->region())
@@ -118,27 +118,7 @@ std::vector<QRgb> TCachedGroupBox::Beneath(int Rows) const
             return {};
     }
     if (const auto *box = qobject_cast<const TCachedGroupBox *>(parent)) {
-        if (!box->testAttribute(Qt::WA_OpaquePaintEvent) || box->FPicture.isNull())
-            return {};
-        // The box beneath as it shows under this one, each row of one colour or none; a strip
-        // of rows at a time, as a box may be as wide as the window.
-        const qreal r = FKey.Ratio;
-        QImage shown(QSize(width(), Strip) * r, QImage::Format_RGB32);
-        shown.setDevicePixelRatio(r);
-        std::vector<QRgb> rows;
-        for (int top = 0; top < height(); top += Strip) {
-            QPainter painter(&shown);
-            const QRect strip(pos() + QPoint(0, top), QSize(width(), Strip));
-            painter.translate(-strip.topLeft());
-            box->PaintPart(painter, strip.intersected(geometry()));
-            painter.end();
-            for (int y = 0; y < shown.height() && int(rows.size()) < Rows; ++y) {
-                const auto *row = reinterpret_cast<const QRgb *>(shown.constScanLine(y));
-                if (std::any_of(row, row + shown.width(), [&](QRgb P) { return P != row[0]; }))
-                    return {};
-                rows.push_back(row[0]);
-            }
-        }
+        std::vector<QRgb> rows = box->RowsUnder(geometry());
         return rows.size() == std::size_t(Rows) ? rows : std::vector<QRgb>();
     }
     // A window is filled with its background before anything on it is drawn.
@@ -148,4 +128,30 @@ std::vector<QRgb> TCachedGroupBox::Beneath(int Rows) const
         brush.isOpaque())
         return std::vector<QRgb>(std::size_t(Rows), brush.color().rgba());
     return {};
+}
+
+std::vector<QRgb> TCachedGroupBox::RowsUnder(const QRect &Rect) const
+{
+    if (!testAttribute(Qt::WA_OpaquePaintEvent) || FPicture.isNull())
+        return {};
+    // A strip of rows at a time, as what lies on the box may be as wide as the window.
+    const qreal r = FKey.Ratio;
+    QImage shown(QSize(Rect.width(), Strip) * r, QImage::Format_RGB32);
+    shown.setDevicePixelRatio(r);
+    const int rows = (Rect.size() * r).height(); // as a picture of its size has
+    std::vector<QRgb> colours;
+    for (int top = 0; top < Rect.height(); top += Strip) {
+        QPainter painter(&shown);
+        const QRect strip(Rect.topLeft() + QPoint(0, top), QSize(Rect.width(), Strip));
+        painter.translate(-strip.topLeft());
+        PaintPart(painter, strip.intersected(Rect));
+        painter.end();
+        for (int y = 0; y < shown.height() && int(colours.size()) < rows; ++y) {
+            const auto *row = reinterpret_cast<const QRgb *>(shown.constScanLine(y));
+            if (std::any_of(row, row + shown.width(), [&](QRgb P) { return P != row[0]; }))
+                return {};
+            colours.push_back(row[0]);
+        }
+    }
+    return colours;
 }

@@ -28,6 +28,13 @@ class TCachedGroupBox : public QGroupBox
 public:
     using QGroupBox::QGroupBox;
 
+    // The colours of the box as shown under Rect (the box's coordinates), one for each row of
+    // device pixels; empty unless the box is opaque and each of those rows is of one colour.
+    // A widget on the box that is drawn over these is opaque too.
+    std::vector<QRgb> RowsUnder(const QRect &Rect) const;
+    // Numbers the box's pictures: what lies on it was drawn over the one so numbered.
+    quint64 PictureNumber() const { return FPictureNumber; }
+
 protected:
     void paintEvent(QPaintEvent *Event) override;
 
@@ -48,12 +55,12 @@ private:
         QFont Font;
         const QStyle *Style = nullptr;
         QPoint Pos;
-        quint64 Under = 0; // the picture of the box beneath, if any, as numbered below
+        quint64 Under = 0; // the PictureNumber() of the box beneath, if any
         bool operator==(const TKey &) const = default;
     };
     TKey FKey;
     QPixmap FPicture;
-    quint64 FPictureNumber = 0; // counts the pictures drawn
+    quint64 FPictureNumber = 0;
     // The box's columns [0, FCut) are the picture's own, its column FCut stands for the box's
     // up to FEnd, and beyond FEnd the picture's follow from FCut + 1. FCut == FEnd: the whole box.
     int FCut = 0, FEnd = 0;

@@ -35,6 +35,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
 template <typename T> T *Child(const QObject *Parent, const char *Name)
 {
@@ -140,9 +141,9 @@ class TWindowTest : public QObject
                      qPrintable(line->objectName() + ": " + line->text()));
         }
     }
-    // Each group box, its picture stretched from a small one, and each field, its panel kept,
-    // paints what the style draws. Through a picture a shade may round otherwise, by a unit or
-    // two of 255.
+    // Each group box, its picture stretched from a small one, each caption, its picture kept,
+    // and each field, its panel kept, paints what the style draws. Through a picture a shade
+    // may round otherwise, by a unit or two of 255.
     void KeptAsStyled() const
     {
         const auto image = [](QWidget *W) {
@@ -157,27 +158,43 @@ class TWindowTest : public QObject
                 worst = std::max(worst, std::abs(Kept.constBits()[i] - Drawn.constBits()[i]));
             QVERIFY2(worst <= 2, qPrintable(Name + QString::number(worst)));
         };
-        // A box shows what Qt's own would: alone where it lets what is beneath show through,
-        // and where it is opaque, over Qt's own boxes beneath it and the window's background.
-        QVERIFY(W("GroupBox1")->testAttribute(Qt::WA_OpaquePaintEvent) &&
-                W("AsGroupBox")->testAttribute(Qt::WA_OpaquePaintEvent));
-        for (QGroupBox *box : FForm->findChildren<QGroupBox *>()) {
-            const bool opaque = box->testAttribute(Qt::WA_OpaquePaintEvent);
-            QImage drawn(box->size(), QImage::Format_ARGB32_Premultiplied);
+        // What Qt's own box or label shows in W's place: alone where W lets what is beneath
+        // show through, and where W is opaque, over Qt's own boxes beneath it and the window's
+        // background. The twins are hidden, in the same window.
+        const auto drawn = [&](QWidget *W) {
+            const bool opaque = W->testAttribute(Qt::WA_OpaquePaintEvent);
+            QImage drawn(W->size(), QImage::Format_ARGB32_Premultiplied);
             drawn.fill(opaque ? FForm->palette().color(QPalette::Window) : Qt::transparent);
-            QList<QGroupBox *> stack{box};
-            for (QWidget *w = box->parentWidget(); opaque && w != FForm.get();
-                 w = w->parentWidget())
-                if (auto *under = qobject_cast<QGroupBox *>(w))
-                    stack.prepend(under);
-            for (QGroupBox *at : stack) {
-                QGroupBox plain(at->title(), at->parentWidget()); // hidden, in the same window
-                plain.setFont(at->font());
-                plain.resize(at->size());
-                plain.render(&drawn, -box->mapTo(at, QPoint()), {}, {});
+            QList<QWidget *> stack{W};
+            for (QWidget *w = W->parentWidget(); opaque && w != FForm.get(); w = w->parentWidget())
+                if (qobject_cast<QGroupBox *>(w))
+                    stack.prepend(w);
+            for (QWidget *at : stack) {
+                std::unique_ptr<QWidget> twin;
+                if (auto *box = qobject_cast<QGroupBox *>(at)) {
+                    twin = std::make_unique<QGroupBox>(box->title(), box->parentWidget());
+                } else {
+                    auto *label = static_cast<QLabel *>(at);
+                    auto plain = std::make_unique<QLabel>(label->text(), label->parentWidget());
+                    plain->setAlignment(label->alignment());
+                    twin = std::move(plain);
+                }
+                twin->setFont(at->font());
+                twin->resize(at->size());
+                twin->render(&drawn, -W->mapTo(at, QPoint()), {}, {});
             }
-            same(image(box), drawn, box->objectName());
-        }
+            return drawn;
+        };
+        const QList<QGroupBox *> boxes = FForm->findChildren<QGroupBox *>();
+        QList<QWidget *> kept(boxes.begin(), boxes.end());
+        int opaqueCaptions = 0;
+        for (QLabel *label : FForm->findChildren<QLabel *>())
+            if (label->inherits("TCaptionLabel"))
+                kept << label, opaqueCaptions += label->testAttribute(Qt::WA_OpaquePaintEvent);
+        QVERIFY(W("GroupBox1")->testAttribute(Qt::WA_OpaquePaintEvent) &&
+                W("AsGroupBox")->testAttribute(Qt::WA_OpaquePaintEvent) && opaqueCaptions > 10);
+        for (QWidget *widget : kept)
+            same(image(widget), drawn(widget), widget->objectName());
         for (QLineEdit *field : FForm->findChildren<QLineEdit *>()) {
             QStyle *kept = field->style();
             const QImage cached = image(field);
@@ -327,6 +344,9 @@ void TWindowTest::startsOnTheDefaultRectangle()
     QTRY_COMPARE(msd->toolTip() + msd->statusTip() + msd->accessibleName() +
                      FForm->statusBar()->currentMessage(),
                  QStringLiteral("Arvutuslik paindemoment Msd (kNm)").repeated(4));
+    KeptAsStyled();
+    // A caption kept as drawn shows a new text of its size too.
+    W<QLabel>("kNmLabel1")->setText(QStringLiteral("mkN"));
     KeptAsStyled();
 }
 
