@@ -191,8 +191,11 @@ void TResultLabel::paintEvent(QPaintEvent *Event)
     // but only after fetching and placing each. Those far from it by the font's bounds are not
     // looked up.
     const QRect asked = Event->region().boundingRect();
+    if (Event->region().rectCount() == 1 && asked.contains(rect()))
+        return painter.drawGlyphRun(origin, laid.Runs[0]); // all of it
     QList<quint32> glyphs;
     QList<QPointF> places;
+    glyphs.reserve(laid.Glyphs.size()), places.reserve(laid.Glyphs.size());
     for (qsizetype k = 0; k < laid.Glyphs.size(); ++k) {
         const qreal x = origin.x() + laid.Places[k].x();
         if (x - laid.InkLeft > asked.right() + 1 ||
