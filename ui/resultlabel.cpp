@@ -43,14 +43,15 @@ const TResultLabel::TLaid &TResultLabel::Laid() const
     if (FLaid.Own) {
         // Side by side as QTextLayout places them unshaped: no kerning.
         FLaid.Advances = FLaid.Raw.advancesForGlyphIndexes(FLaid.Glyphs);
-        FLaid.Places.clear();
-        FLaid.Places.reserve(FLaid.Glyphs.size());
+        QList<QPointF> places(FLaid.Advances.size());
         qreal x = 0;
         const qreal baseline = FLaid.Raw.ascent();
-        for (const QPointF &advance : FLaid.Advances) {
-            FLaid.Places.append(QPointF(x, baseline));
+        QPointF *place = places.data();
+        for (const QPointF &advance : std::as_const(FLaid.Advances)) {
+            *place++ = QPointF(x, baseline);
             x += advance.x();
         }
+        FLaid.Places = std::move(places);
         QGlyphRun run;
         run.setRawFont(FLaid.Raw);
         run.setGlyphIndexes(FLaid.Glyphs);
