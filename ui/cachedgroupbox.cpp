@@ -5,6 +5,7 @@
 #include <QStyleOptionGroupBox>
 
 #include <algorithm>
+#include <cstring>
 
 namespace
 {
@@ -132,7 +133,7 @@ std::vector<QRgb> TCachedGroupBox::Beneath(int Rows) const
 
 std::vector<QRgb> TCachedGroupBox::RowsUnder(const QRect &Rect) const
 {
-    if (!testAttribute(Qt::WA_OpaquePaintEvent) || FPicture.isNull())
+    if (!testAttribute(Qt::WA_OpaquePaintEvent) || FPicture.isNull() || Rect.isEmpty())
         return {};
     // A strip of rows at a time, as what lies on the box may be as wide as the window.
     const qreal r = FKey.Ratio;
@@ -140,15 +141,15 @@ std::vector<QRgb> TCachedGroupBox::RowsUnder(const QRect &Rect) const
     shown.setDevicePixelRatio(r);
     const int rows = (Rect.size() * r).height(); // as a picture of its size has
     std::vector<QRgb> colours;
+    QPainter painter(&shown);
     for (int top = 0; top < Rect.height(); top += Strip) {
-        QPainter painter(&shown);
         const QRect strip(Rect.topLeft() + QPoint(0, top), QSize(Rect.width(), Strip));
-        painter.translate(-strip.topLeft());
+        painter.setTransform(QTransform::fromTranslate(-strip.left(), -strip.top()));
         PaintPart(painter, strip.intersected(Rect));
-        painter.end();
         for (int y = 0; y < shown.height() && int(colours.size()) < rows; ++y) {
             const auto *row = reinterpret_cast<const QRgb *>(shown.constScanLine(y));
-            if (std::any_of(row, row + shown.width(), [&](QRgb P) { return P != row[0]; }))
+            // All alike when each is as the next.
+            if (std::memcmp(row, row + 1, std::size_t(shown.width() - 1) * sizeof *row) != 0)
                 return {};
             colours.push_back(row[0]);
         }
