@@ -1,7 +1,9 @@
 #include "cachedgroupbox.h"
+#include "panetabwidget.h"
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStackedWidget>
 #include <QStyleOptionGroupBox>
 
 #include <algorithm>
@@ -22,7 +24,9 @@ void TCachedGroupBox::paintEvent(QPaintEvent *Event)
 {
     QStyleOptionGroupBox option;
     initStyleOption(&option);
-    const auto *under = qobject_cast<const TCachedGroupBox *>(parentWidget());
+    const TBase base = Base();
+    const auto *box = qobject_cast<const TCachedGroupBox *>(base.Widget);
+    const auto *tabs = qobject_cast<const TPaneTabWidget *>(base.Widget);
     const TKey key{size(),
                    devicePixelRatioF(),
                    option.state,
@@ -30,8 +34,8 @@ void TCachedGroupBox::paintEvent(QPaintEvent *Event)
                    palette().cacheKey(),
                    font(),
                    style(),
-                   pos(),
-                   under ? under->PictureNumber() : 0};
+                   base.At.topLeft(),
+                   box ? box->PictureNumber() : tabs ? tabs->PaneNumber() : 0};
     if (!(key == FKey) || FPicture.isNull()) {
         FKey = key;
         ++FPictureNumber;
@@ -105,47 +109,75 @@ void TCachedGroupBox::PaintPart(QPainter &Painter, const QRect &Part) const
     blit(Part.intersected(QRect(FEnd, 0, width() - FEnd, height())), FCut + 1 - FEnd);
 }
 
+TCachedGroupBox::TBase TCachedGroupBox::Base() const
+{
+    TBase base{parentWidget(), geometry()};
+    for (const QWidget *on = this; base.Widget;
+         on = base.Widget, base.Widget = on->parentWidget()) {
+        // Nothing else beneath: no widget drawn before in the same parent overlaps it.
+        for (const QObject *child : base.Widget->children()) {
+            if (child == on)
+                break;
+            const auto *widget = qobject_cast<const QWidget *>(child);
+            if (widget && widget->isVisibleTo(base.Widget) &&
+                widget->geometry().intersects(base.At))
+                return {};
+        }
+        // A tab widget's stack and pages draw nothing of their own.
+        const auto *stack = qobject_cast<const QStackedWidget *>(base.Widget);
+        const bool container = !base.Widget->isWindow() && !base.Widget->autoFillBackground() &&
+                               (base.Widget->metaObject() == &QWidget::staticMetaObject ||
+                                (stack && stack->frameWidth() == 0));
+        if (!container)
+            return base;
+        base.At.translate(base.Widget->pos());
+    }
+    return base;
+}
+
 std::vector<QRgb> TCachedGroupBox::Beneath(int Rows) const
 {
-    const QWidget *parent = parentWidget();
-    if (!parent)
-        return {};
-    // Nothing else beneath: no widget drawn before the box in its parent overlaps it.
-    for (const QObject *child : parent->children()) {
-        if (child == this)
-            break;
-        const auto *widget = qobject_cast<const QWidget *>(child);
-        if (widget && widget->isVisibleTo(parent) && widget->geometry().intersects(geometry()))
-            return {};
+    const TBase base = Base();
+    std::vector<QRgb> rows;
+    if (const auto *box = qobject_cast<const TCachedGroupBox *>(base.Widget)) {
+        rows = box->RowsUnder(base.At);
+    } else if (const auto *tabs = qobject_cast<const TPaneTabWidget *>(base.Widget)) {
+        rows = tabs->RowsUnder(base.At);
+    } else if (base.Widget && base.Widget->isWindow()) {
+        // A window is filled with its background before anything on it is drawn.
+        const QWidget *window = base.Widget;
+        const QBrush brush = window->palette().brush(window->backgroundRole());
+        if (!window->testAttribute(Qt::WA_NoSystemBackground) &&
+            !window->testAttribute(Qt::WA_TranslucentBackground) &&
+            brush.style() == Qt::SolidPattern && brush.isOpaque())
+            rows.assign(std::size_t(Rows), brush.color().rgba());
     }
-    if (const auto *box = qobject_cast<const TCachedGroupBox *>(parent)) {
-        std::vector<QRgb> rows = box->RowsUnder(geometry());
-        return rows.size() == std::size_t(Rows) ? rows : std::vector<QRgb>();
-    }
-    // A window is filled with its background before anything on it is drawn.
-    const QBrush brush = parent->palette().brush(parent->backgroundRole());
-    if (parent->isWindow() && !parent->testAttribute(Qt::WA_NoSystemBackground) &&
-        !parent->testAttribute(Qt::WA_TranslucentBackground) && brush.style() == Qt::SolidPattern &&
-        brush.isOpaque())
-        return std::vector<QRgb>(std::size_t(Rows), brush.color().rgba());
-    return {};
+    return rows.size() == std::size_t(Rows) ? rows : std::vector<QRgb>();
 }
 
 std::vector<QRgb> TCachedGroupBox::RowsUnder(const QRect &Rect) const
 {
-    if (!testAttribute(Qt::WA_OpaquePaintEvent) || FPicture.isNull() || Rect.isEmpty())
+    if (!testAttribute(Qt::WA_OpaquePaintEvent) || FPicture.isNull())
         return {};
-    // A strip of rows at a time, as what lies on the box may be as wide as the window.
-    const qreal r = FKey.Ratio;
-    QImage shown(QSize(Rect.width(), Strip) * r, QImage::Format_RGB32);
-    shown.setDevicePixelRatio(r);
-    const int rows = (Rect.size() * r).height(); // as a picture of its size has
+    return UniformRows(Rect, FKey.Ratio,
+                       [this](QPainter &Painter, const QRect &Part) { PaintPart(Painter, Part); });
+}
+
+std::vector<QRgb> UniformRows(const QRect &Rect, qreal Ratio,
+                              const std::function<void(QPainter &, const QRect &)> &Paint)
+{
+    if (Rect.isEmpty())
+        return {};
+    // A strip of rows at a time, as what lies on a box may be as wide as the window.
+    QImage shown(QSize(Rect.width(), Strip) * Ratio, QImage::Format_RGB32);
+    shown.setDevicePixelRatio(Ratio);
+    const int rows = (Rect.size() * Ratio).height(); // as a picture of its size has
     std::vector<QRgb> colours;
     QPainter painter(&shown);
     for (int top = 0; top < Rect.height(); top += Strip) {
         const QRect strip(Rect.topLeft() + QPoint(0, top), QSize(Rect.width(), Strip));
         painter.setTransform(QTransform::fromTranslate(-strip.left(), -strip.top()));
-        PaintPart(painter, strip.intersected(Rect));
+        Paint(painter, strip.intersected(Rect));
         for (int y = 0; y < shown.height() && int(colours.size()) < rows; ++y) {
             const auto *row = reinterpret_cast<const QRgb *>(shown.constScanLine(y));
             // All alike when each is as the next.

@@ -10,15 +10,17 @@
 // each run of like rows. A narrow box is drawn whole.
 //
 // Where what lies beneath the box is of one opaque colour along each row (the window's
-// background, or the inside of a box that is itself so), the picture is drawn over it and the
-// box is opaque: nothing beneath it is painted again for a change inside it, and its fills are
-// plain writes rather than blends of the style's faint shade.
+// background, or the inside of a box that is itself so, or a tab widget's pane on such a box),
+// the picture is drawn over it and the box is opaque: nothing beneath it is painted again for
+// a change inside it, and its fills are plain writes rather than blends of the style's faint
+// shade.
 #pragma once
 
 #include <QGroupBox>
 #include <QPixmap>
 #include <QStyle>
 
+#include <functional>
 #include <vector>
 
 class TCachedGroupBox : public QGroupBox
@@ -34,13 +36,21 @@ public:
     std::vector<QRgb> RowsUnder(const QRect &Rect) const;
     // Numbers the box's pictures: what lies on it was drawn over the one so numbered.
     quint64 PictureNumber() const { return FPictureNumber; }
+    // The picture over Part (the box's coordinates), as the box shows it.
+    void PaintPart(QPainter &Painter, const QRect &Part) const;
 
 protected:
     void paintEvent(QPaintEvent *Event) override;
 
 private:
-    // The picture over Part (the box's coordinates), as the box shows it.
-    void PaintPart(QPainter &Painter, const QRect &Part) const;
+    // What the box lies on (a box, a tab widget's pane or the window), through the containers
+    // between that draw nothing of their own, and where the box is on it; no widget when
+    // another one lies between.
+    struct TBase {
+        const QWidget *Widget = nullptr;
+        QRect At;
+    };
+    TBase Base() const;
     // What lies beneath the box, a colour for each of its Rows of device pixels; empty when a
     // row is not of one opaque colour, or it is not known.
     std::vector<QRgb> Beneath(int Rows) const;
@@ -54,8 +64,8 @@ private:
         qint64 Palette = 0;
         QFont Font;
         const QStyle *Style = nullptr;
-        QPoint Pos;
-        quint64 Under = 0; // the PictureNumber() of the box beneath, if any
+        QPoint Pos;        // on what the box lies on
+        quint64 Under = 0; // its PictureNumber() or PaneNumber(), if any
         bool operator==(const TKey &) const = default;
     };
     TKey FKey;
@@ -72,3 +82,8 @@ private:
     };
     std::vector<TRun> FMiddle;
 };
+
+// The colour of each row of device pixels that Paint shows over Rect, when each row is of one
+// colour; else empty. Paint draws, in Rect's coordinates, the part of Rect it is given.
+std::vector<QRgb> UniformRows(const QRect &Rect, qreal Ratio,
+                              const std::function<void(QPainter &, const QRect &)> &Paint);

@@ -159,18 +159,22 @@ class TWindowTest : public QObject
             QVERIFY2(worst <= 2, qPrintable(Name + QString::number(worst)));
         };
         // What Qt's own box or label shows in W's place: alone where W lets what is beneath
-        // show through, and where W is opaque, over Qt's own boxes beneath it and the window's
-        // background. The twins are hidden, in the same window.
+        // show through, and where W is opaque, over Qt's own boxes and the tabs' pane beneath
+        // it and the window's background. The twins are hidden, in the same window.
         const auto drawn = [&](QWidget *W) {
             const bool opaque = W->testAttribute(Qt::WA_OpaquePaintEvent);
             QImage drawn(W->size(), QImage::Format_ARGB32_Premultiplied);
             drawn.fill(opaque ? FForm->palette().color(QPalette::Window) : Qt::transparent);
             QList<QWidget *> stack{W};
             for (QWidget *w = W->parentWidget(); opaque && w != FForm.get(); w = w->parentWidget())
-                if (qobject_cast<QGroupBox *>(w))
+                if (qobject_cast<QGroupBox *>(w) || qobject_cast<QTabWidget *>(w))
                     stack.prepend(w);
             for (QWidget *at : stack) {
                 std::unique_ptr<QWidget> twin;
+                if (qobject_cast<QTabWidget *>(at)) {
+                    at->render(&drawn, -W->mapTo(at, QPoint()), {}, {}); // its pane
+                    continue;
+                }
                 if (auto *box = qobject_cast<QGroupBox *>(at)) {
                     twin = std::make_unique<QGroupBox>(box->title(), box->parentWidget());
                 } else {
@@ -192,9 +196,12 @@ class TWindowTest : public QObject
             if (label->inherits("TCaptionLabel"))
                 kept << label, opaqueCaptions += label->testAttribute(Qt::WA_OpaquePaintEvent);
         QVERIFY(W("GroupBox1")->testAttribute(Qt::WA_OpaquePaintEvent) &&
+                W("RKGroupBox")->testAttribute(Qt::WA_OpaquePaintEvent) &&
                 W("AsGroupBox")->testAttribute(Qt::WA_OpaquePaintEvent) && opaqueCaptions > 10);
-        for (QWidget *widget : kept)
-            same(image(widget), drawn(widget), widget->objectName());
+        for (QWidget *widget : kept) {
+            const QImage shown = image(widget); // first: a paint decides whether it is opaque
+            same(shown, drawn(widget), widget->objectName());
+        }
         for (QLineEdit *field : FForm->findChildren<QLineEdit *>()) {
             QStyle *kept = field->style();
             const QImage cached = image(field);
