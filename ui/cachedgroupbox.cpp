@@ -123,7 +123,7 @@ TCachedGroupBox::TBase TCachedGroupBox::Base() const
                 widget->geometry().intersects(base.At))
                 return {};
         }
-        // A tab widget's stack and pages draw nothing of their own.
+        // Plain containers, as a tab widget's stack and pages, draw nothing of their own.
         const auto *stack = qobject_cast<const QStackedWidget *>(base.Widget);
         const bool container = !base.Widget->isWindow() && !base.Widget->autoFillBackground() &&
                                (base.Widget->metaObject() == &QWidget::staticMetaObject ||
@@ -171,6 +171,7 @@ std::vector<QRgb> UniformRows(const QRect &Rect, qreal Ratio,
     // A strip of rows at a time, as what lies on a box may be as wide as the window.
     QImage shown(QSize(Rect.width(), Strip) * Ratio, QImage::Format_RGB32);
     shown.setDevicePixelRatio(Ratio);
+    shown.fill(0);
     const int rows = (Rect.size() * Ratio).height(); // as a picture of its size has
     std::vector<QRgb> colours;
     QPainter painter(&shown);
