@@ -125,7 +125,8 @@ QSize TResultLabel::minimumSizeHint() const
 void TResultLabel::ShowText(const QString &Text)
 {
     const bool fixed = minimumSize() == maximumSize();
-    if (text() == Text && fixed)
+    // A text set otherwise (a form's translation sets the texts it holds) is sized here anew.
+    if (text() == Text && fixed && FSizedFor == Text && FSizedFont == font())
         return;
     const TLaid before = Laid();
     // QLabel asks a paint of all of itself for a new text; here only the changed glyphs are.
@@ -136,6 +137,7 @@ void TResultLabel::ShowText(const QString &Text)
     const QSize size = sizeHint();
     if (!fixed || minimumSize() != size || maximumSize() != size)
         setFixedSize(size);
+    FSizedFor = Text, FSizedFont = font();
     update(fixed ? Changed(before, Laid()) : QRegion(rect()));
 }
 

@@ -60,6 +60,9 @@ private:
     std::pair<qreal, qreal> Ink(const TLaid &Laid, qsizetype k) const;
 
     mutable TLaid FLaid;
+    // The text and font the label's size was last fixed to.
+    QString FSizedFor;
+    QFont FSizedFont;
     // Of each glyph of FLaid's font as yet shown, by glyph: the columns its ink may touch from
     // its place, and how far its ink reaches past its advance as a text's last glyph. Looked up
     // only for the glyphs near a change, as a line has some seventy.

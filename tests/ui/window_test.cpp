@@ -683,6 +683,12 @@ void TWindowTest::englishAtOnce()
     QTRY_COMPARE(AllTexts(), estonian);
     ClickTab(1);
     english();
+    // A window opened in English shows the longer Estonian lines whole.
+    FForm = std::make_unique<TMainKordalForm>();
+    FForm->show();
+    W<QAction>("EestiItem")->trigger();
+    QTRY_VERIFY(!FForm->windowTitle().startsWith("Design of reinforced concrete sections"));
+    NothingClipped();
 }
 
 // A line's glyphs that stay where they were are not painted again; each text here, after the
